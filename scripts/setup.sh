@@ -1,0 +1,36 @@
+# Sourced by ./run and ./test: installs what the build and the tests need from
+# Debian's packages when it is missing, then configures and builds.
+set -euo pipefail
+
+VOXTREL_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    fonts-dejavu-core
+    xvfb xauth
+)
+
+voxtrel_install_packages() {
+    local missing=()
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
+            exit 1
+        }
+        sudo=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+voxtrel_build() {
+    cmake --preset default >/dev/null
+    cmake --build --preset default
+}

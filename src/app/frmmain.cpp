@@ -1,0 +1,157 @@
+#include "app/frmmain.h"
+
+#include "app/fieldevents.h"
+#include "ui_frmmain.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+
+FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
+{
+    ui->setupUi(this);
+    txtBinary = {ui->txtBinary_0, ui->txtBinary_1, ui->txtBinary_2, ui->txtBinary_3,
+                 ui->txtBinary_4};
+
+    // Designer has no named separators; these items exist under their names so
+    // that the menu tree can be read back whole.
+    for (QAction *bar : {ui->mnuFileBar1, ui->mnuFileBar2, ui->mnuEditBar1, ui->mnuEdirBar2})
+        bar->setSeparator(true);
+
+    // Each frame's label is created after its entry field and so would cover it;
+    // the entry fields and the button are drawn above the labels.
+    for (QWidget *control :
+         {static_cast<QWidget *>(ui->txtDecimal), static_cast<QWidget *>(ui->txtHex),
+          static_cast<QWidget *>(ui->cmdCalculate)})
+        control->raise();
+    for (QLineEdit *box : txtBinary)
+        box->raise();
+
+    setWindowIcon(QIcon(QStringLiteral(":/app/keyboard.xpm")));
+    // Fixed single border: no resizing, no minimize or maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    const QSize client(476, 198);
+    ui->centralwidget->setFixedSize(client);
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    connectHandlers();
+    Form_Load();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::connectHandlers()
+{
+    connect(ui->mnuFileSaveas, &QAction::triggered, this, &FrmMain::mnuFileSaveas_Click);
+    connect(ui->mnuFilePrint, &QAction::triggered, this, &FrmMain::mnuFilePrint_Click);
+    connect(ui->mnuFileAdd, &QAction::triggered, this, &FrmMain::mnuFileAdd_Click);
+    connect(ui->mnuFileClear, &QAction::triggered, this, &FrmMain::mnuFileClear_Click);
+    connect(ui->mnuFileExit, &QAction::triggered, this, &FrmMain::mnuFileExit_Click);
+    connect(ui->mnuEditClear, &QAction::triggered, this, &FrmMain::mnuEditClear_Click);
+    connect(ui->mnuEditCopy, &QAction::triggered, this, &FrmMain::mnuEditCopy_Click);
+    connect(ui->mnuEditSelect, &QAction::triggered, this, &FrmMain::mnuEditSelect_Click);
+    connect(ui->mnuEditNotepad, &QAction::triggered, this, &FrmMain::mnuEditNotepad_Click);
+    connect(ui->mnuConverterDecimal, &QAction::triggered, this,
+            &FrmMain::mnuConverterDecimal_Click);
+    connect(ui->mnuConverterHex, &QAction::triggered, this, &FrmMain::mnuConverterHex_Click);
+    connect(ui->mnuConverterBinary, &QAction::triggered, this, &FrmMain::mnuConverterBinary_Click);
+    connect(ui->mnHelpContents, &QAction::triggered, this, &FrmMain::mnHelpContents_Click);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, &FrmMain::mnuHelpAbout_Click);
+
+    onKeyPress(ui->txtDecimal, [this](int &KeyAscii) { txtDecimal_KeyPress(KeyAscii); });
+    connect(ui->txtDecimal, &QLineEdit::textChanged, this, &FrmMain::txtDecimal_Change);
+    onKeyPress(ui->txtHex, [this](int &KeyAscii) { txtHex_KeyPress(KeyAscii); });
+    connect(ui->txtHex, &QLineEdit::textChanged, this, &FrmMain::txtHex_Change);
+    for (int Index = 0; Index < int(txtBinary.size()); ++Index) {
+        onKeyPress(txtBinary[Index],
+                   [this, Index](int &KeyAscii) { txtBinary_KeyPress(Index, KeyAscii); });
+        connect(txtBinary[Index], &QLineEdit::textChanged, this,
+                [this, Index] { txtBinary_Change(Index); });
+    }
+    connect(ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
+
+    giveMenuShortcutsPrecedence(this);
+}
+
+void FrmMain::Form_Load()
+{
+    ui->mnuConverterDecimal->setChecked(true);
+    ui->txtHex->hide();
+    for (QLineEdit *box : txtBinary)
+        box->hide();
+    ui->mnuFilePrint->setEnabled(false);
+    ui->mnuEditCopy->setEnabled(false);
+    ui->mnuEditSelect->setEnabled(false);
+}
+
+void FrmMain::UnCheckConverters()
+{
+    ui->mnuConverterDecimal->setChecked(false);
+    ui->mnuConverterHex->setChecked(false);
+    ui->mnuConverterBinary->setChecked(false);
+}
+
+// The three modes run their steps in exactly this order: each box is hidden before
+// it is emptied, and its nested change event may move the focus to a box further
+// left, which is then still shown. The labels are emptied after the fields.
+void FrmMain::mnuConverterDecimal_Click()
+{
+    UnCheckConverters();
+    ui->mnuConverterDecimal->setChecked(true);
+    ui->lblDecimal->hide();
+    ui->txtDecimal->show();
+    ui->lblBinary->show();
+    for (QLineEdit *box : txtBinary) {
+        box->hide();
+        box->clear();
+    }
+    ui->cmdCalculate->hide();
+    ui->lblHex->show();
+    ui->txtHex->hide();
+    ui->lblBinary->clear();
+    ui->lblHex->clear();
+    ui->txtHex->clear();
+    ui->txtDecimal->setFocus();
+}
+
+void FrmMain::mnuConverterHex_Click()
+{
+    UnCheckConverters();
+    ui->mnuConverterHex->setChecked(true);
+    ui->lblDecimal->show();
+    ui->txtDecimal->hide();
+    ui->lblBinary->show();
+    for (QLineEdit *box : txtBinary) {
+        box->hide();
+        box->clear();
+    }
+    ui->cmdCalculate->hide();
+    ui->lblHex->hide();
+    ui->txtHex->show();
+    ui->lblBinary->clear();
+    ui->lblDecimal->clear();
+    ui->txtDecimal->clear();
+    ui->txtHex->setFocus();
+}
+
+void FrmMain::mnuConverterBinary_Click()
+{
+    UnCheckConverters();
+    ui->mnuConverterBinary->setChecked(true);
+    ui->lblDecimal->show();
+    ui->txtDecimal->hide();
+    ui->lblBinary->hide();
+    for (QLineEdit *box : txtBinary)
+        box->show();
+    ui->cmdCalculate->show();
+    ui->lblHex->show();
+    ui->txtHex->hide();
+    ui->lblHex->clear();
+    ui->lblDecimal->clear();
+    ui->txtDecimal->clear();
+    ui->txtHex->clear();
+    txtBinary[0]->setFocus();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/identity.h"
+
+#include <QString>
+
+// Message boxes and the system beep. On screen a box is a modal QMessageBox with
+// a single OK button; tests put a recorder in place of the screen, since a modal
+// box would block them and the beep cannot be observed offscreen.
+namespace platform {
+
+enum class MsgIcon
+{
+    None,
+    Information,
+    Critical
+};
+
+void msgBox(const QString &text, MsgIcon icon = MsgIcon::None,
+            const QString &title = identity::appTitle());
+void beep();
+
+class Notifier
+{
+public:
+    virtual ~Notifier() = default;
+    virtual void msgBox(const QString &text, MsgIcon icon, const QString &title) = 0;
+    virtual void beep() = 0;
+};
+
+// Routes boxes and beeps to notifier instead of the screen; nullptr restores the screen.
+void setNotifier(Notifier *notifier);
+
+} // namespace platform

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/frmmain.h"
+#include "platform/messagebox.h"
+
+#include <QList>
+#include <QString>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// Records message boxes and beeps in the order they happen instead of showing
+// them, for as long as it lives. A box answers at once, as if OK were pressed;
+// onBox runs while the box would be open.
+class MessageRecorder : public platform::Notifier
+{
+public:
+    struct Event
+    {
+        bool isBeep = false;
+        QString text;
+        platform::MsgIcon icon = platform::MsgIcon::None;
+        QString title;
+    };
+
+    MessageRecorder();
+    ~MessageRecorder() override;
+
+    void msgBox(const QString &text, platform::MsgIcon icon, const QString &title) override;
+    void beep() override;
+
+    QList<Event> events;
+    std::function<void(const Event &)> onBox;
+
+    int beeps() const;
+    QList<Event> boxes() const;
+    void clear() { events.clear(); }
+};
+
+// The main window as a user meets it: shown, active, focus in its first field.
+std::unique_ptr<FrmMain> showMainWindow();
+
+// A named control of the window; fails the test when it is missing.
+template <typename T> T *control(QObject *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qWarning("no control named %s", name);
+    return found;
+}
+
+// Sends key to whatever has the focus, as the keyboard does.
+void typeKeys(const QString &keys);
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
