@@ -1,5 +1,83 @@
-// Placeholder until the results list is built.
-#include "app/frmmain.h"
+// Add to Result and Clear Result, and the results list as the other commands see it.
 
-void FrmMain::mnuFileAdd_Click() {}
-void FrmMain::mnuFileClear_Click() {}
+#include "results/resultslist.h"
+
+#include "app/frmmain.h"
+#include "platform/messagebox.h"
+#include "results/resultblock.h"
+#include "ui_frmmain.h"
+
+#include <QItemSelectionModel>
+
+namespace results {
+
+QStringList listEntries(const QListWidget &list)
+{
+    QStringList entries;
+    entries.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i)
+        entries.append(list.item(i)->text());
+    return entries;
+}
+
+std::vector<bool> selectionFlags(const QListWidget &list)
+{
+    std::vector<bool> selected(size_t(list.count()), false);
+    const QItemSelection selection = list.selectionModel()->selection();
+    for (const QItemSelectionRange &range : selection) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected[size_t(row)] = true;
+    }
+    return selected;
+}
+
+void selectAllEntries(QListWidget &list)
+{
+    if (list.count() == 0)
+        return;
+    const QAbstractItemModel *model = list.model();
+    list.selectionModel()->select(
+        QItemSelection(model->index(0, 0), model->index(list.count() - 1, 0)),
+        QItemSelectionModel::Select);
+}
+
+} // namespace results
+
+void FrmMain::mnuFileAdd_Click()
+{
+    QStringList block;
+    if (ui->mnuConverterDecimal->isChecked()) {
+        block += results::resultBlock(QStringLiteral("Decimal"), ui->txtDecimal->text(),
+                                      ui->lblHex->text(), ui->lblBinary->text());
+    }
+    if (ui->mnuConverterHex->isChecked()) {
+        block += results::resultBlock(QStringLiteral("Hex"), ui->lblDecimal->text(),
+                                      ui->txtHex->text(), ui->lblBinary->text());
+    }
+    if (ui->mnuConverterBinary->isChecked()) {
+        // Box 0 first: the groups run least significant first, the reverse of the screen.
+        QStringList boxes;
+        for (const QLineEdit *box : txtBinary)
+            boxes.append(box->text());
+        block += results::resultBlock(QStringLiteral("Binary"), ui->lblDecimal->text(),
+                                      ui->lblHex->text(), boxes.join(u' '));
+    }
+    if (results::fitsInList(ui->lstResult->count(), block.size())) {
+        ui->lstResult->addItems(block);
+    } else {
+        platform::msgBox(QStringLiteral("The results list is full. Please save the results and "
+                                        "clear the list before adding more."),
+                         platform::MsgIcon::Information);
+    }
+    ui->mnuFilePrint->setEnabled(true);
+    ui->mnuEditCopy->setEnabled(true);
+    ui->mnuEditSelect->setEnabled(true);
+}
+
+void FrmMain::mnuFileClear_Click()
+{
+    ui->lstResult->clear();
+    ui->mnuFilePrint->setEnabled(false);
+    ui->mnuEditCopy->setEnabled(false);
+    ui->mnuEditSelect->setEnabled(false);
+}
