@@ -12,6 +12,8 @@
 // Pure logic (number texts, result blocks, file and print layout) sits beside the
 // handlers in the same folders; platform/ stands in for operating-system services.
 
+#include "platform/commonsave.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -76,4 +78,8 @@ private:
     // The five binary boxes as the control array the handlers index: box 0 is the
     // rightmost and holds the least significant group of four digits.
     std::array<QLineEdit *, 5> txtBinary{};
+    // The save dialog's settings and last file name, kept for the whole run.
+    platform::CommonSave CommonSave;
+    // Set once the farewell is under way (Endit).
+    bool m_ending = false;
 };

@@ -1,9 +1,83 @@
-// Placeholder until the results export is built.
+// Save As, Print Result, Copy and Notepad: the results list leaving the program.
+
 #include "app/frmmain.h"
 
-void FrmMain::mnuFileSaveas_Click() {}
-void FrmMain::mnuFilePrint_Click() {}
-void FrmMain::mnuEditCopy_Click() {}
-void FrmMain::mnuEditNotepad_Click() {}
-void FrmMain::CopyMe() {}
-void FrmMain::TextFile() {}
+#include "platform/messagebox.h"
+#include "platform/printer.h"
+#include "platform/replacefile.h"
+#include "platform/texteditor.h"
+#include "results/exporttexts.h"
+#include "results/resultslist.h"
+#include "ui_frmmain.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+
+#include <limits>
+
+void FrmMain::mnuFileSaveas_Click()
+{
+    CommonSave.setCancelError(true);
+    CommonSave.setFlags(platform::CommonSave::OverwritePrompt);
+    CommonSave.setDefaultExt(QStringLiteral("TXT"));
+    CommonSave.setFilter(QStringLiteral("Text files|*.TXT"));
+    if (!CommonSave.showSave(this))
+        return;
+    // A save that fails leaves the file it was to replace as it was and says so.
+    QString whyNot;
+    if (!platform::replaceFile(CommonSave.fileName(),
+                               results::savedFileBytes(results::listEntries(*ui->lstResult)),
+                               whyNot)) {
+        platform::msgBox(QStringLiteral("The results could not be saved to %1.\n%2")
+                             .arg(QDir::toNativeSeparators(CommonSave.fileName()), whyNot),
+                         platform::MsgIcon::Critical, identity::makerSiteName());
+    }
+}
+
+void FrmMain::mnuFilePrint_Click()
+{
+    const std::unique_ptr<platform::LinePrinter> printer =
+        platform::openDefaultPrinter(identity::appTitle());
+    if (!printer || !results::printResults(*printer, results::listEntries(*ui->lstResult))) {
+        platform::msgBox(QStringLiteral("You have a problem!"), platform::MsgIcon::Critical,
+                         identity::makerSiteName());
+    }
+}
+
+void FrmMain::mnuEditCopy_Click()
+{
+    CopyMe();
+}
+
+void FrmMain::mnuEditNotepad_Click()
+{
+    TextFile();
+}
+
+void FrmMain::CopyMe()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    ui->txtTemp->clear();
+    // The text is built in one piece and goes to the clipboard once: every trip
+    // through the X11 clipboard is a round trip to the display server (and a
+    // clipboard history keeps each), and text appended to a line edit piece by
+    // piece is copied whole every time.
+    const QString text = results::clipboardText(results::listEntries(*ui->lstResult),
+                                                results::selectionFlags(*ui->lstResult));
+    // A line edit otherwise cuts its text at 32,767 characters; a full list
+    // selected is about a megabyte.
+    ui->txtTemp->setMaxLength(std::numeric_limits<int>::max());
+    ui->txtTemp->setText(text);
+    clipboard->setText(text);
+}
+
+void FrmMain::TextFile()
+{
+    QString whyNot;
+    if (!platform::startTextEditor(whyNot)) {
+        platform::msgBox(QStringLiteral("NotePad is not loaded! ") + whyNot,
+                         platform::MsgIcon::Information, identity::makerSiteName());
+    }
+}
