@@ -1,14 +1,69 @@
-// Placeholder until the Edit commands and the end of the program are built.
+// The Edit menu's own commands, Clear Input and Select All, and the end of the
+// program.
+
 #include "app/frmmain.h"
+
+#include "platform/messagebox.h"
+#include "platform/processend.h"
+#include "results/resultslist.h"
+#include "ui_frmmain.h"
 
 #include <QCloseEvent>
 
-void FrmMain::mnuEditClear_Click() {}
-void FrmMain::mnuEditSelect_Click() {}
-void FrmMain::mnuFileExit_Click() {}
-void FrmMain::Endit() {}
-void FrmMain::Form_Unload(qint16 &) {}
+// Emptying a field raises its change event, which runs to its end before the next
+// step; the labels are emptied after the fields, so they end empty whatever the
+// change events wrote.
+void FrmMain::mnuEditClear_Click()
+{
+    if (ui->mnuConverterBinary->isChecked()) {
+        for (QLineEdit *box : txtBinary)
+            box->clear();
+        ui->lblDecimal->clear();
+        ui->lblHex->clear();
+        txtBinary[0]->setFocus();
+    }
+    if (ui->mnuConverterDecimal->isChecked()) {
+        ui->txtDecimal->clear();
+        ui->lblBinary->clear();
+        ui->lblHex->clear();
+    }
+    if (ui->mnuConverterHex->isChecked()) {
+        ui->txtHex->clear();
+        ui->lblBinary->clear();
+        ui->lblDecimal->clear();
+    }
+}
+
+void FrmMain::mnuEditSelect_Click()
+{
+    results::selectAllEntries(*ui->lstResult);
+}
+
+void FrmMain::mnuFileExit_Click()
+{
+    Endit();
+}
+
 void FrmMain::closeEvent(QCloseEvent *event)
 {
-    QMainWindow::closeEvent(event);
+    qint16 Cancel = 0;
+    Form_Unload(Cancel);
+    event->setAccepted(Cancel == 0);
+}
+
+void FrmMain::Form_Unload(qint16 &)
+{
+    Endit();
+}
+
+void FrmMain::Endit()
+{
+    // The farewell box runs an event loop of its own: a close that reaches the
+    // window meanwhile must not bid farewell a second time.
+    if (m_ending)
+        return;
+    m_ending = true;
+    platform::msgBox(QStringLiteral("Thankyou for using this Freeware Utility"),
+                     platform::MsgIcon::Information, identity::makerSiteName());
+    platform::endProcess(0);
 }
