@@ -28,20 +28,20 @@ void TestFieldEvents::characterCodes_data()
     QTest::addColumn<int>("code");
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     QTest::newRow("digit") << int(Qt::Key_7) << none << "7" << int('7');
-    QTest::newRow("capital by shift") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ShiftModifier)
-                                      << "A" << int('A');
+    QTest::newRow("capital by shift")
+        << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "A" << int('A');
     QTest::newRow("lower case") << int(Qt::Key_A) << none << "a" << int('a');
     QTest::newRow("blank") << int(Qt::Key_Space) << none << " " << int(' ');
     QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
     QTest::newRow("enter") << int(Qt::Key_Return) << none << "\r" << 13;
-    QTest::newRow("keypad enter") << int(Qt::Key_Enter)
-                                  << Qt::KeyboardModifiers(Qt::KeypadModifier) << "\r" << 13;
+    QTest::newRow("keypad enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                  << "\r" << 13;
     QTest::newRow("escape") << int(Qt::Key_Escape) << none << "\x1b" << 27;
     // Synthesized and real X11 Ctrl+V differ in text; the code must not.
-    QTest::newRow("ctrl+v as synthesized") << int(Qt::Key_V)
-                                           << Qt::KeyboardModifiers(Qt::ControlModifier) << "v" << 22;
-    QTest::newRow("ctrl+v from x11") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                                     << "\x16" << 22;
+    QTest::newRow("ctrl+v as synthesized")
+        << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "v" << 22;
+    QTest::newRow("ctrl+v from x11")
+        << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier) << "\x16" << 22;
     QTest::newRow("ctrl+a") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier) << ""
                             << 1;
     QTest::newRow("ctrl+z") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ControlModifier) << ""
@@ -50,13 +50,12 @@ void TestFieldEvents::characterCodes_data()
     QTest::newRow("tab") << int(Qt::Key_Tab) << none << "\t" << 0;
     QTest::newRow("arrow") << int(Qt::Key_Left) << none << "" << 0;
     QTest::newRow("function key") << int(Qt::Key_F2) << none << "" << 0;
-    QTest::newRow("alt+letter is an access key") << int(Qt::Key_F)
-                                                 << Qt::KeyboardModifiers(Qt::AltModifier) << "f"
-                                                 << 0;
+    QTest::newRow("alt+letter is an access key")
+        << int(Qt::Key_F) << Qt::KeyboardModifiers(Qt::AltModifier) << "f" << 0;
     QTest::newRow("shift alone") << int(Qt::Key_Shift) << Qt::KeyboardModifiers(Qt::ShiftModifier)
                                  << "" << 0;
-    QTest::newRow("non-ascii letter") << int(Qt::Key_Eacute) << none << QString(QChar(0xE9))
-                                      << 0xE9;
+    QTest::newRow("non-ascii letter")
+        << int(Qt::Key_Eacute) << none << QString(QChar(0xE9)) << 0xE9;
 }
 
 void TestFieldEvents::characterCodes()

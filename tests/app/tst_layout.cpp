@@ -118,7 +118,8 @@ void TestLayout::menuTree_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("items");
     // name|caption|shortcut for each item; a separator's caption is "-".
-    QTest::newRow("File") << "mnuFile" << "&File"
+    QTest::newRow("File") << "mnuFile"
+                          << "&File"
                           << QStringList{"mnuFileSaveas|&SaveAs|Ctrl+S",
                                          "mnuFilePrint|&Print Result|Ctrl+P",
                                          "mnuFileBar1|-|",
@@ -126,18 +127,20 @@ void TestLayout::menuTree_data()
                                          "mnuFileClear|&Clear Result|Ctrl+R",
                                          "mnuFileBar2|-|",
                                          "mnuFileExit|E&xit|"};
-    QTest::newRow("Edit") << "mnuEdit" << "&Edit"
-                          << QStringList{"mnuEditClear|Clear &Input|Ctrl+I",
-                                         "mnuEditBar1|-|",
-                                         "mnuEditCopy|&Copy|Ctrl+C",
-                                         "mnuEditSelect|&Select All|Ctrl+A",
-                                         "mnuEdirBar2|-|",
-                                         "mnuEditNotepad|&Notepad|Ctrl+N"};
-    QTest::newRow("Converter") << "mnuConverter" << "&Converter"
+    QTest::newRow("Edit") << "mnuEdit"
+                          << "&Edit" << QStringList{"mnuEditClear|Clear &Input|Ctrl+I",
+                                                    "mnuEditBar1|-|",
+                                                    "mnuEditCopy|&Copy|Ctrl+C",
+                                                    "mnuEditSelect|&Select All|Ctrl+A",
+                                                    "mnuEdirBar2|-|",
+                                                    "mnuEditNotepad|&Notepad|Ctrl+N"};
+    QTest::newRow("Converter") << "mnuConverter"
+                               << "&Converter"
                                << QStringList{"mnuConverterDecimal|&Decimal|Ctrl+D",
                                               "mnuConverterHex|&Hex|Ctrl+H",
                                               "mnuConverterBinary|&Binary|Ctrl+B"};
-    QTest::newRow("Help") << "mnuHelp" << "&Help"
+    QTest::newRow("Help") << "mnuHelp"
+                          << "&Help"
                           << QStringList{"mnHelpContents|&Contents|F1", "mnuHelpAbout|&About|"};
 }
 
@@ -168,10 +171,10 @@ void TestLayout::startState()
     QVERIFY(control<QAction>(m_window.get(), "mnuConverterDecimal")->isChecked());
     QVERIFY(!control<QAction>(m_window.get(), "mnuConverterHex")->isChecked());
     QVERIFY(!control<QAction>(m_window.get(), "mnuConverterBinary")->isChecked());
-    const QStringList hidden{"txtHex",        "txtBinary_0", "txtBinary_1", "txtBinary_2",
-                             "txtBinary_3",   "txtBinary_4", "cmdCalculate", "txtTemp"};
-    const QStringList shown{"txtDecimal", "lblDecimal", "lblHex",     "lblBinary", "lstResult",
-                            "lblTitle",   "FraDecimal", "FraHex",     "FraBinary"};
+    const QStringList hidden{"txtHex",      "txtBinary_0", "txtBinary_1",  "txtBinary_2",
+                             "txtBinary_3", "txtBinary_4", "cmdCalculate", "txtTemp"};
+    const QStringList shown{"txtDecimal", "lblDecimal", "lblHex", "lblBinary", "lstResult",
+                            "lblTitle",   "FraDecimal", "FraHex", "FraBinary"};
     for (const QString &name : hidden)
         QVERIFY2(!control<QWidget>(m_window.get(), name.toLatin1())->isVisible(), qPrintable(name));
     for (const QString &name : shown)
@@ -179,7 +182,8 @@ void TestLayout::startState()
     for (const char *name : {"lblDecimal", "lblHex", "lblBinary"})
         QVERIFY(control<QLabel>(m_window.get(), name)->text().isEmpty());
     QCOMPARE(control<QLabel>(m_window.get(), "lblTitle")->text(), QStringLiteral("Results"));
-    QCOMPARE(control<QGroupBox>(m_window.get(), "FraDecimal")->title(), QStringLiteral(" Decimal  "));
+    QCOMPARE(control<QGroupBox>(m_window.get(), "FraDecimal")->title(),
+             QStringLiteral(" Decimal  "));
     QCOMPARE(control<QGroupBox>(m_window.get(), "FraHex")->title(), QStringLiteral(" Hex "));
     QCOMPARE(control<QGroupBox>(m_window.get(), "FraBinary")->title(), QStringLiteral(" Binary "));
     QCOMPARE(control<QPushButton>(m_window.get(), "cmdCalculate")->text(),

@@ -52,8 +52,8 @@ void TestModes::modeTable_data()
     QTest::addColumn<QString>("checked");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QString>("focus");
-    const QStringList boxes{"txtBinary_0", "txtBinary_1", "txtBinary_2", "txtBinary_3",
-                            "txtBinary_4", "cmdCalculate"};
+    const QStringList boxes{"txtBinary_0", "txtBinary_1", "txtBinary_2",
+                            "txtBinary_3", "txtBinary_4", "cmdCalculate"};
     QTest::newRow("decimal") << int(Qt::Key_D) << "mnuConverterDecimal"
                              << QStringList{"txtDecimal", "lblHex", "lblBinary"} << "txtDecimal";
     QTest::newRow("hex") << int(Qt::Key_H) << "mnuConverterHex"
@@ -74,9 +74,9 @@ void TestModes::modeTable()
         pressKey(Qt::Key(modeKey), Qt::ControlModifier);
         for (const char *name : {"mnuConverterDecimal", "mnuConverterHex", "mnuConverterBinary"})
             QCOMPARE(item(name)->isChecked(), checked == QLatin1String(name));
-        for (const char *name : {"txtDecimal", "lblDecimal", "txtHex", "lblHex", "lblBinary",
-                                 "txtBinary_0", "txtBinary_1", "txtBinary_2", "txtBinary_3",
-                                 "txtBinary_4", "cmdCalculate"}) {
+        for (const char *name :
+             {"txtDecimal", "lblDecimal", "txtHex", "lblHex", "lblBinary", "txtBinary_0",
+              "txtBinary_1", "txtBinary_2", "txtBinary_3", "txtBinary_4", "cmdCalculate"}) {
             QVERIFY2(control<QWidget>(m_window.get(), name)->isVisible() ==
                          shown.contains(QLatin1String(name)),
                      name);
