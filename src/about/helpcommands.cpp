@@ -1,3 +1,4 @@
+#include "about/frmabout.h"
 #include "about/helpfile.h"
 #include "app/frmmain.h"
 #include "platform/failure.h"
@@ -23,4 +24,9 @@ void FrmMain::mnHelpContents_Click()
     }
 }
 
-void FrmMain::mnuHelpAbout_Click() {}
+void FrmMain::mnuHelpAbout_Click()
+{
+    // Made afresh for every opening and modal to the whole program, with no owner.
+    FrmAbout frmAbout(*this);
+    frmAbout.exec();
+}
