@@ -4,8 +4,9 @@
 //
 //   voxtrel_probe [-v] [--settle MS] [--timeout MS] -- PROGRAM [ARGS...]
 //
-// Prints one line: "<first paint in ms> <resident KiB>". With -v every window
-// event is logged to stderr with its time, to check what was taken as the paint.
+// Prints one line: "<first paint in ms> <resident KiB> <processor time in ms>".
+// With -v every window event is logged to stderr with its time, to check what
+// was taken as the paint.
 //
 // "First paint" is the first DAMAGE report on a mapped top-level window of the
 // program after which the window shows more than one flat colour: the moment the
@@ -25,6 +26,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -102,24 +104,34 @@ bool isFlat(Display *dpy, Window window, const XRectangle &area)
     return flat;
 }
 
-bool hasExited(pid_t pid)
+bool hasExited(pid_t pid, rusage *usage = nullptr)
 {
     int status = 0;
-    return waitpid(pid, &status, WNOHANG) == pid;
+    return wait4(pid, &status, WNOHANG, usage) == pid;
 }
 
-void endProgram(pid_t pid)
+double cpuMs(const rusage &usage)
+{
+    const auto ms = [](const timeval &t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// Ends the program and returns the processor time it used in all, which unlike
+// the time to the first paint does not depend on what else the machine runs.
+double endProgram(pid_t pid)
 {
     kill(pid, SIGTERM);
     const auto start = Clock::now();
-    while (!hasExited(pid)) {
+    rusage usage{};
+    while (!hasExited(pid, &usage)) {
         if (msSince(start) > 2000) {
             kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-            return;
+            wait4(pid, nullptr, 0, &usage);
+            break;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    return cpuMs(usage);
 }
 
 // Resident memory once the program has stopped growing: read after a quiet
@@ -257,8 +269,8 @@ int main(int argc, char *argv[])
     }
 
     const long rss = settledResidentKiB(pid, settleMs);
-    endProgram(pid);
+    const double cpu = endProgram(pid);
     XCloseDisplay(dpy);
-    std::printf("%.2f %ld\n", *paintMs, rss);
+    std::printf("%.2f %ld %.2f\n", *paintMs, rss, cpu);
     return 0;
 }
