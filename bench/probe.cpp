@@ -6,7 +6,8 @@
 //
 // Prints one line: "<first paint in ms> <resident KiB> <processor time in ms>".
 // With -v every window event is logged to stderr with its time, to check what
-// was taken as the paint.
+// was taken as the paint. Exits with 3 when the machine was too busy to see the
+// paint happen (the run is lost and worth repeating), 1 on other failures.
 //
 // "First paint" is the first DAMAGE report on a mapped top-level window of the
 // program after which the window shows more than one flat colour: the moment the
@@ -153,8 +154,20 @@ long settledResidentKiB(pid_t pid, int settleMs)
 struct TrackedWindow
 {
     Damage damage = None;
+    unsigned long watchedFrom = 0; // serial of the request that made the Damage
     bool mapped = false;
 };
+
+// Whether the whole of window holds a single colour.
+bool isBlank(Display *dpy, Window window)
+{
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(dpy, window, &attributes))
+        return true;
+    const XRectangle whole{0, 0, static_cast<unsigned short>(attributes.width),
+                           static_cast<unsigned short>(attributes.height)};
+    return isFlat(dpy, window, whole);
+}
 
 int usage()
 {
@@ -238,14 +251,27 @@ int main(int argc, char *argv[])
         const double at = msSince(start);
         if (event.type == CreateNotify && event.xcreatewindow.parent == root) {
             const Window w = event.xcreatewindow.window;
+            windows[w].watchedFrom = NextRequest(dpy);
             windows[w].damage = XDamageCreate(dpy, w, XDamageReportNonEmpty);
             if (verbose)
                 std::fprintf(stderr, "%8.2f ms  create 0x%lx %dx%d\n", at, w,
                              event.xcreatewindow.width, event.xcreatewindow.height);
         } else if (event.type == MapNotify && windows.count(event.xmap.window)) {
-            windows[event.xmap.window].mapped = true;
+            TrackedWindow &tracked = windows[event.xmap.window];
+            tracked.mapped = true;
             if (verbose)
                 std::fprintf(stderr, "%8.2f ms  map    0x%lx\n", at, event.xmap.window);
+            // A busy machine may let the program map and paint its window before
+            // the server has seen our Damage: the map then carries an older serial.
+            // If the window already shows its paint, the time of it is lost.
+            if (event.xmap.serial < tracked.watchedFrom &&
+                windowPid(dpy, event.xmap.window).value_or(pid) == pid &&
+                !isBlank(dpy, event.xmap.window)) {
+                std::fprintf(stderr, "voxtrel_probe: the program painted before its window was "
+                                     "watched; run again\n");
+                endProgram(pid);
+                return 3;
+            }
         } else if (event.type == damageEvent + XDamageNotify) {
             const auto &damage = reinterpret_cast<const XDamageNotifyEvent &>(event);
             const auto found = windows.find(damage.drawable);
