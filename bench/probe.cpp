@@ -17,7 +17,8 @@
 // as it is mapped; that fill is one flat colour and so is not taken for the paint
 // (Qt creates its windows without a background and paints them whole at once).
 // Meant for a private X server without a window manager, whose frames would
-// count as windows too.
+// count as windows too, and with a root window of one colour (Xvfb -br), which
+// is what a window without a background shows until it is painted.
 
 #include <X11/extensions/Xdamage.h>
 #include <X11/Xatom.h>
