@@ -3,15 +3,17 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
 Notifier *g_notifier = nullptr;
 }
 
-void setNotifier(Notifier *notifier)
+Notifier *setNotifier(Notifier *notifier)
 {
-    g_notifier = notifier;
+    return std::exchange(g_notifier, notifier);
 }
 
 void msgBox(const QString &text, MsgIcon icon, const QString &title)

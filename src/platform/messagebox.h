@@ -28,7 +28,8 @@ public:
     virtual void beep() = 0;
 };
 
-// Routes boxes and beeps to notifier instead of the screen; nullptr restores the screen.
-void setNotifier(Notifier *notifier);
+// Routes boxes and beeps to notifier instead of the screen; nullptr restores the
+// screen. Returns the notifier it replaces.
+Notifier *setNotifier(Notifier *notifier);
 
 } // namespace platform

@@ -10,7 +10,9 @@ MessageRecorder::MessageRecorder()
 
 MessageRecorder::~MessageRecorder()
 {
-    platform::setNotifier(nullptr);
+    // A recorder made while this one still lived stays in place.
+    if (platform::Notifier *current = platform::setNotifier(nullptr); current != this)
+        platform::setNotifier(current);
 }
 
 void MessageRecorder::msgBox(const QString &text, platform::MsgIcon icon, const QString &title)

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/registry.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class frmAbout;
+}
+
+// The About dialog: the program's title, version and notices, and a button that
+// starts the system's information tool found through the registry.
+class FrmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // frmMain is the window whose caption titles the dialog; it does not own the dialog.
+    explicit FrmAbout(const QWidget &frmMain);
+    ~FrmAbout() override;
+
+    // Reads the value SubKeyRef of the key KeyName under KeyRoot as text into KeyVal.
+    // False, with KeyVal empty, when the key cannot be opened or the value not read;
+    // throws platform::Failure for a value without data. Public so that it can be
+    // checked against values of every shape.
+    static bool GetKeyValue(const platform::registry::Key &KeyRoot, const QString &KeyName,
+                            const QString &SubKeyRef, QString &KeyVal);
+
+    // Escape and the close box press OK, the dialog's cancel button.
+    void reject() override;
+
+private:
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+    void StartSysInfo();
+
+    std::unique_ptr<Ui::frmAbout> ui;
+    const QWidget &m_frmMain;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The help-file setting: the absolute path of the help file QUINDLE.HLP, or empty
+// for a program without help. It is fixed when the program is built; each program
+// puts its own into place as it starts (about/startup.cpp).
+namespace about {
+
+QString helpFile();
+void setHelpFile(const QString &path);
+
+} // namespace about
