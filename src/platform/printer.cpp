@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/failure.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -18,13 +20,12 @@ class QtLinePrinter : public LinePrinter
 public:
     explicit QtLinePrinter(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
 
-    bool begin()
+    void begin()
     {
         // Without a print system begin() fails here rather than at the first line.
         if (!m_painter.begin(m_printer.get()))
-            return false;
+            throw Failure(QStringLiteral("The printer cannot start a print job."));
         setFontSize(m_font.pointSize());
-        return true;
     }
 
     void setFontSize(int points) override
@@ -37,19 +38,22 @@ public:
         m_ascent = metrics.ascent();
     }
 
-    bool printLine(int column, const QString &text) override
+    void printLine(int column, const QString &text) override
     {
         if (m_y > 0 && m_y + m_lineSpacing > m_printer->height()) {
             if (!m_printer->newPage())
-                return false;
+                throw Failure(QStringLiteral("The printer cannot start a new page."));
             m_y = 0;
         }
         m_painter.drawText(QPointF((column - 1) * m_columnWidth, m_y + m_ascent), text);
         m_y += m_lineSpacing;
-        return true;
     }
 
-    bool endDoc() override { return m_painter.end(); }
+    void endDoc() override
+    {
+        if (!m_painter.end())
+            throw Failure(QStringLiteral("The printer cannot end the print job."));
+    }
 
 private:
     std::unique_ptr<QPrinter> m_printer;
@@ -65,8 +69,7 @@ std::unique_ptr<LinePrinter> open(std::unique_ptr<QPrinter> printer, const QStri
 {
     printer->setDocName(documentName);
     auto linePrinter = std::make_unique<QtLinePrinter>(std::move(printer));
-    if (!linePrinter->begin())
-        return nullptr;
+    linePrinter->begin();
     return linePrinter;
 }
 
@@ -77,7 +80,7 @@ std::unique_ptr<LinePrinter> openDefaultPrinter(const QString &documentName)
     // Given no printer, QPrinter would quietly write a PDF file instead.
     const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
     if (printer.isNull())
-        return nullptr;
+        throw Failure(QStringLiteral("There is no default printer."));
     return open(std::make_unique<QPrinter>(printer, QPrinter::HighResolution), documentName);
 }
 

@@ -18,15 +18,14 @@ public:
     virtual void setFontSize(int points) = 0;
     // Prints text on a line of its own, starting at print column `column` (the
     // first column is 1); a line that does not fit on the page starts a new one.
-    // Returns false on a printing error.
-    virtual bool printLine(int column, const QString &text) = 0;
-    // Ends the document, which hands the job to the printer. Returns false on a
-    // printing error.
-    virtual bool endDoc() = 0;
+    virtual void printLine(int column, const QString &text) = 0;
+    // Ends the document, which hands the job to the printer.
+    virtual void endDoc() = 0;
 };
 
-// A print job on the system's default printer, without a print dialog. nullptr
-// when there is no default printer or it cannot take a job.
+// Each of these throws Failure on a printing error.
+
+// A print job on the system's default printer, without a print dialog.
 std::unique_ptr<LinePrinter> openDefaultPrinter(const QString &documentName);
 
 // The same printout as a PDF file at path, as the print system would receive it.

@@ -1,5 +1,7 @@
 #include "platform/replacefile.h"
 
+#include "platform/failure.h"
+
 #include <QSaveFile>
 
 namespace platform {
@@ -30,15 +32,13 @@ bool writeAll(QSaveFile &file, const QByteArray &contents)
 
 } // namespace
 
-bool replaceFile(const QString &path, const QByteArray &contents, QString &whyNot)
+void replaceFile(const QString &path, const QByteArray &contents)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && writeAll(file, contents) && file.commit())
-        return true;
-    // Going out of scope without a commit discards the temporary file; the target
-    // has not been touched.
-    whyNot = file.errorString();
-    return false;
+    // Leaving without a commit discards the temporary file; the target has not
+    // been touched.
+    if (!file.open(QIODevice::WriteOnly) || !writeAll(file, contents) || !file.commit())
+        throw Failure(file.errorString());
 }
 
 } // namespace platform

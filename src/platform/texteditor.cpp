@@ -1,37 +1,25 @@
 #include "platform/texteditor.h"
 
-#include <QProcess>
+#include "platform/failure.h"
+#include "platform/startprogram.h"
+
 #include <QStandardPaths>
 #include <QStringList>
 
 namespace platform {
 
-namespace {
-
-bool startDetached(const QString &program, QString &whyNot)
-{
-    QProcess process;
-    process.setProgram(program);
-    if (process.startDetached())
-        return true;
-    whyNot = process.errorString();
-    return false;
-}
-
-} // namespace
-
 #ifdef Q_OS_WIN
 
-bool startTextEditor(QString &whyNot)
+void startTextEditor()
 {
-    return startDetached(QStringLiteral("c:\\windows\\notepad.exe"), whyNot);
+    startProgram(QStringLiteral("c:\\windows\\notepad.exe"));
 }
 
 #else
 
 // There is no fixed path to an editor here: the first of the common desktop
 // editors that the PATH holds stands in, earlier names preferred.
-bool startTextEditor(QString &whyNot)
+void startTextEditor()
 {
     const QStringList editors{QStringLiteral("gnome-text-editor"),
                               QStringLiteral("gedit"),
@@ -45,11 +33,10 @@ bool startTextEditor(QString &whyNot)
     for (const QString &editor : editors) {
         const QString path = QStandardPaths::findExecutable(editor);
         if (!path.isEmpty())
-            return startDetached(path, whyNot);
+            return startProgram(path);
     }
-    whyNot = QStringLiteral("No text editor was found on the PATH (looked for %1).")
-                 .arg(editors.join(QStringLiteral(", ")));
-    return false;
+    throw Failure(QStringLiteral("No text editor was found on the PATH (looked for %1).")
+                      .arg(editors.join(QStringLiteral(", "))));
 }
 
 #endif

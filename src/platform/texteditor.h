@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QString>
-
 namespace platform {
 
 // Starts the system's text editor in its own window, with no file and no
-// arguments, and does not wait for it. Returns false when it cannot be started,
-// with whyNot telling the user why.
-bool startTextEditor(QString &whyNot);
+// arguments, and does not wait for it. Throws Failure, saying why for the user,
+// when it cannot be started.
+void startTextEditor();
 
 } // namespace platform

@@ -2,6 +2,7 @@
 
 #include "app/frmmain.h"
 
+#include "platform/failure.h"
 #include "platform/messagebox.h"
 #include "platform/printer.h"
 #include "platform/replacefile.h"
@@ -24,22 +25,25 @@ void FrmMain::mnuFileSaveas_Click()
     CommonSave.setFilter(QStringLiteral("Text files|*.TXT"));
     if (!CommonSave.showSave(this))
         return;
-    // A save that fails leaves the file it was to replace as it was and says so.
-    QString whyNot;
-    if (!platform::replaceFile(CommonSave.fileName(),
-                               results::savedFileBytes(results::listEntries(*ui->lstResult)),
-                               whyNot)) {
-        platform::msgBox(QStringLiteral("The results could not be saved to %1.\n%2")
-                             .arg(QDir::toNativeSeparators(CommonSave.fileName()), whyNot),
-                         platform::MsgIcon::Critical, identity::makerSiteName());
+    // A save that fails leaves the file it was to replace as it was, and says so.
+    try {
+        platform::replaceFile(CommonSave.fileName(),
+                              results::savedFileBytes(results::listEntries(*ui->lstResult)));
+    } catch (const platform::Failure &failure) {
+        platform::msgBox(
+            QStringLiteral("The results could not be saved to %1.\n%2")
+                .arg(QDir::toNativeSeparators(CommonSave.fileName()), failure.description()),
+            platform::MsgIcon::Critical, identity::makerSiteName());
     }
 }
 
 void FrmMain::mnuFilePrint_Click()
 {
-    const std::unique_ptr<platform::LinePrinter> printer =
-        platform::openDefaultPrinter(identity::appTitle());
-    if (!printer || !results::printResults(*printer, results::listEntries(*ui->lstResult))) {
+    try {
+        const std::unique_ptr<platform::LinePrinter> printer =
+            platform::openDefaultPrinter(identity::appTitle());
+        results::printResults(*printer, results::listEntries(*ui->lstResult));
+    } catch (const platform::Failure &) {
         platform::msgBox(QStringLiteral("You have a problem!"), platform::MsgIcon::Critical,
                          identity::makerSiteName());
     }
@@ -75,9 +79,10 @@ void FrmMain::CopyMe()
 
 void FrmMain::TextFile()
 {
-    QString whyNot;
-    if (!platform::startTextEditor(whyNot)) {
-        platform::msgBox(QStringLiteral("NotePad is not loaded! ") + whyNot,
+    try {
+        platform::startTextEditor();
+    } catch (const platform::Failure &failure) {
+        platform::msgBox(QStringLiteral("NotePad is not loaded! ") + failure.description(),
                          platform::MsgIcon::Information, identity::makerSiteName());
     }
 }

@@ -27,19 +27,15 @@ QString clipboardText(const QStringList &entries, const std::vector<bool> &selec
     return text;
 }
 
-bool printResults(platform::LinePrinter &printer, const QStringList &entries)
+void printResults(platform::LinePrinter &printer, const QStringList &entries)
 {
     printer.setFontSize(6);
-    if (!printer.printLine(80, identity::makerWebAddress()))
-        return false;
+    printer.printLine(80, identity::makerWebAddress());
     printer.setFontSize(10);
-    if (!printer.printLine(1, QString()))
-        return false;
-    for (const QString &entry : entries) {
-        if (!printer.printLine(10, entry))
-            return false;
-    }
-    return printer.endDoc();
+    printer.printLine(1, QString());
+    for (const QString &entry : entries)
+        printer.printLine(10, entry);
+    printer.endDoc();
 }
 
 } // namespace results

@@ -22,8 +22,7 @@ QByteArray savedFileBytes(const QStringList &entries);
 QString clipboardText(const QStringList &entries, const std::vector<bool> &selected);
 
 // The printout: the maker's address small at column 80, an empty line, then every
-// entry at column 10, and the end of the document. Returns false on a printing
-// error.
-bool printResults(platform::LinePrinter &printer, const QStringList &entries);
+// entry at column 10, and the end of the document. Throws the printer's Failure.
+void printResults(platform::LinePrinter &printer, const QStringList &entries);
 
 } // namespace results

@@ -1,6 +1,7 @@
 #include "pdftext.h"
 #include "support/testsupport.h"
 
+#include "platform/failure.h"
 #include "platform/printer.h"
 #include "results/exporttexts.h"
 #include "results/resultblock.h"
@@ -60,14 +61,13 @@ void TestPrint::columnsAreAverageCharacterWidths()
 {
     {
         const auto printer = platform::openPdfPrinter(m_pdf, QStringLiteral("columns"));
-        QVERIFY(printer);
         printer->setFontSize(10);
-        QVERIFY(printer->printLine(1, QStringLiteral("A")));
-        QVERIFY(printer->printLine(11, QStringLiteral("B")));
+        printer->printLine(1, QStringLiteral("A"));
+        printer->printLine(11, QStringLiteral("B"));
         printer->setFontSize(6);
-        QVERIFY(printer->printLine(1, QStringLiteral("C")));
-        QVERIFY(printer->printLine(81, QStringLiteral("D")));
-        QVERIFY(printer->endDoc());
+        printer->printLine(1, QStringLiteral("C"));
+        printer->printLine(81, QStringLiteral("D"));
+        printer->endDoc();
     }
     const QList<PdfLine> lines = pdfLines(m_pdf);
     QCOMPARE(texts(lines), (QStringList{"A", "B", "C", "D"}));
@@ -82,11 +82,7 @@ void TestPrint::printoutLayout()
                                                QStringLiteral("FF"), QStringLiteral("11111111"));
     entries += results::resultBlock(QStringLiteral("Hex"), QStringLiteral("31"),
                                     QStringLiteral("1F"), QStringLiteral("00011111"));
-    {
-        const auto printer = platform::openPdfPrinter(m_pdf, QStringLiteral("layout"));
-        QVERIFY(printer);
-        QVERIFY(results::printResults(*printer, entries));
-    }
+    results::printResults(*platform::openPdfPrinter(m_pdf, QStringLiteral("layout")), entries);
     const QList<PdfLine> lines = pdfLines(m_pdf);
     QStringList expected{QStringLiteral("https://voxtrel.org")};
     for (const QString &entry : std::as_const(entries))
@@ -112,11 +108,7 @@ void TestPrint::longListGoesOnOverPages()
     QStringList entries;
     for (int i = 0; i < 300; ++i)
         entries.append(QStringLiteral("entry %1").arg(i));
-    {
-        const auto printer = platform::openPdfPrinter(m_pdf, QStringLiteral("long"));
-        QVERIFY(printer);
-        QVERIFY(results::printResults(*printer, entries));
-    }
+    results::printResults(*platform::openPdfPrinter(m_pdf, QStringLiteral("long")), entries);
     const QList<PdfLine> lines = pdfLines(m_pdf);
     QCOMPARE(texts(lines.mid(1)), entries);
     QVERIFY(lines.last().page >= 4);
@@ -130,8 +122,10 @@ void TestPrint::longListGoesOnOverPages()
 
 void TestPrint::unwritableOutputIsAFailureToStart()
 {
-    QVERIFY(!platform::openPdfPrinter(m_dir->filePath(QStringLiteral("missing/printout.pdf")),
-                                      QStringLiteral("nowhere")));
+    QVERIFY_THROWS_EXCEPTION(
+        platform::Failure,
+        platform::openPdfPrinter(m_dir->filePath(QStringLiteral("missing/printout.pdf")),
+                                 QStringLiteral("nowhere")));
 }
 
 // The test runs with a print server address that leads nowhere.
