@@ -43,6 +43,8 @@ void selectAllEntries(QListWidget &list)
 
 } // namespace results
 
+// The list takes its entries to be of one height (uniformItemSizes in the form):
+// otherwise every Add lays the whole list out again, 40 ms at 8,000 entries.
 void FrmMain::mnuFileAdd_Click()
 {
     QStringList block;
