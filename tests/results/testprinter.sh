@@ -14,11 +14,18 @@ voxtrel-cups-*) ;;
 *) echo "refusing to use $dir: not a voxtrel-cups-* folder" >&2; exit 2 ;;
 esac
 
+# Ends the scheduler and waits for it: it writes its state files on the way out.
 stop() {
-    if [ -f "$dir/cupsd.pid" ]; then
-        kill "$(cat "$dir/cupsd.pid")" 2>/dev/null || true
-        rm -f "$dir/cupsd.pid"
-    fi
+    [ -f "$dir/cupsd.pid" ] || return 0
+    pid=$(cat "$dir/cupsd.pid")
+    kill "$pid" 2>/dev/null || true
+    tries=0
+    # An ended scheduler may stay a zombie until whoever adopted it reaps it.
+    while ps -o stat= -p "$pid" | grep -qv '^Z' && [ $tries -lt 100 ]; do
+        tries=$((tries + 1))
+        sleep 0.1
+    done
+    rm -f "$dir/cupsd.pid"
 }
 
 case $action in
