@@ -61,6 +61,17 @@ void TestPrintCups::printsTwoBlocksOnTheDefaultPrinter()
     const QByteArray pdf = file.readAll();
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+    // The queue passed on what Qt sent: text in an embedded outline font that can be
+    // read back, not re-rendered into bitmap (Type 3) fonts.
+    QProcess pdffonts;
+    pdffonts.start(QStringLiteral("pdffonts"), {printout});
+    QVERIFY(pdffonts.waitForFinished(10000) && pdffonts.exitCode() == 0);
+    const QStringList fonts =
+        QString::fromUtf8(pdffonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString &font : fonts)
+        QVERIFY2(!font.contains(QStringLiteral("Type 3")), qPrintable(font));
+
     const QString rule(80, u'-');
     QStringList lines;
     for (const PdfLine &line : pdfLines(printout))
