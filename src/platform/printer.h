@@ -19,7 +19,9 @@ public:
     // Prints text on a line of its own, starting at print column `column` (the
     // first column is 1); a line that does not fit on the page starts a new one.
     virtual void printLine(int column, const QString &text) = 0;
-    // Ends the document, which hands the job to the printer.
+    // Ends the document, which hands the job to the printer. A printer dropped
+    // before this, after a failure, hands on what it printed so far: Qt's print
+    // engines here are PDF writers and cannot cancel a job.
     virtual void endDoc() = 0;
 };
 
