@@ -7,8 +7,9 @@ VOXTREL_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-dejavu-core
     xvfb xauth
-    # The print test runs a CUPS scheduler of its own and reads the printout back.
-    cups-daemon cups-client cups-core-drivers poppler-utils
+    # The print test runs a CUPS scheduler of its own and reads the printout back;
+    # the test of the program's end drives its window through the X server.
+    cups-daemon cups-client cups-core-drivers poppler-utils xdotool
 )
 
 voxtrel_install_packages() {

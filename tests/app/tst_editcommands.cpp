@@ -51,6 +51,7 @@ private slots:
     void closingDuringTheFarewellBidsNoSecondOne();
     void realProgramEndsAtOnce_data();
     void realProgramEndsAtOnce();
+    void voxtrelEndsOnFileExit();
 
 private:
     template <typename T> T *find(const char *name) { return control<T>(m_window.get(), name); }
@@ -190,6 +191,44 @@ void TestEditCommands::realProgramEndsAtOnce()
     QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
              reported);
     QCOMPARE(program.exitCode(), 0);
+}
+
+namespace {
+
+// Runs xdotool, which drives other programs' windows through the X server as the
+// keyboard does; returns what it printed.
+QString xdotool(const QStringList &arguments)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0)
+        qWarning("xdotool %s failed", qPrintable(arguments.join(u' ')));
+    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
+}
+
+} // namespace
+
+// The program itself, as its user ends it: File > Exit from the keyboard, the
+// farewell box answered with Enter.
+void TestEditCommands::voxtrelEndsOnFileExit()
+{
+    if (QGuiApplication::platformName() != u"xcb")
+        QSKIP("drives the program's window through an X server");
+    QProcess voxtrel;
+    voxtrel.start(QStringLiteral(VOXTREL_PROGRAM));
+    QVERIFY(voxtrel.waitForStarted());
+    const QString pid = QString::number(voxtrel.processId());
+    const QString window = xdotool(
+        {"search", "--all", "--sync", "--onlyvisible", "--pid", pid, "--name", "^Quindle$"});
+    xdotool({"windowfocus", "--sync", window});
+    xdotool({"key", "--delay", "50", "alt+f", "x"});
+    const QString box = xdotool(
+        {"search", "--all", "--sync", "--onlyvisible", "--pid", pid, "--name", "^voxtrel\\.org$"});
+    xdotool({"windowfocus", "--sync", box});
+    xdotool({"key", "Return"});
+    QVERIFY(voxtrel.waitForFinished(10000));
+    QCOMPARE(voxtrel.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(voxtrel.exitCode(), 0);
 }
 
 QTEST_MAIN(TestEditCommands)
