@@ -71,8 +71,10 @@ void FrmMain::CopyMe()
     const QString text = results::clipboardText(results::listEntries(*ui->lstResult),
                                                 results::selectionFlags(*ui->lstResult));
     // A line edit otherwise cuts its text at 32,767 characters; a full list
-    // selected is about a megabyte.
+    // selected is about a megabyte. txtTemp is never shown: without echo it does
+    // not lay that megabyte out as display text, which took most of Copy's time.
     ui->txtTemp->setMaxLength(std::numeric_limits<int>::max());
+    ui->txtTemp->setEchoMode(QLineEdit::NoEcho);
     ui->txtTemp->setText(text);
     clipboard->setText(text);
 }

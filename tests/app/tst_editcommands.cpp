@@ -23,7 +23,7 @@ public:
             ends.append({status, int(boxes.boxes().size())});
         });
     }
-    ~EndRecorder() { platform::setProcessEnder({}); }
+    ~EndRecorder() { failOnProcessEnd(); }
 
     struct End
     {

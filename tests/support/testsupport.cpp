@@ -1,5 +1,7 @@
 #include "support/testsupport.h"
 
+#include "platform/processend.h"
+
 #include <QApplication>
 #include <QWidget>
 
@@ -41,8 +43,16 @@ QList<MessageRecorder::Event> MessageRecorder::boxes() const
     return result;
 }
 
+void failOnProcessEnd()
+{
+    platform::setProcessEnder([](int status) {
+        qFatal("the program tried to end with status %d during a test", status);
+    });
+}
+
 std::unique_ptr<FrmMain> showMainWindow()
 {
+    failOnProcessEnd();
     auto window = std::make_unique<FrmMain>();
     window->show();
     window->activateWindow();

@@ -39,7 +39,11 @@ public:
 };
 
 // The main window as a user meets it: shown, active, focus in its first field.
+// Ending the process fails the test program from then on, until a test records
+// the end in its place: a test program that ended midway with status 0 would
+// otherwise pass for a whole run.
 std::unique_ptr<FrmMain> showMainWindow();
+void failOnProcessEnd();
 
 // A named control of the window; fails the test when it is missing.
 template <typename T> T *control(QObject *window, const char *name)
