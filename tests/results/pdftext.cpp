@@ -37,3 +37,11 @@ QList<PdfLine> pdfLines(const QString &path)
     }
     return lines;
 }
+
+QStringList texts(const QList<PdfLine> &lines)
+{
+    QStringList result;
+    for (const PdfLine &line : lines)
+        result.append(line.text);
+    return result;
+}

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QList>
 #include <QRectF>
-#include <QString>
+#include <QStringList>
 
 // The lines of text in a PDF file as pdftotext reads them, in reading order: each
 // with its page (from 1) and the box round its words, in points from the page's
@@ -16,3 +15,4 @@ struct PdfLine
 };
 
 QList<PdfLine> pdfLines(const QString &path);
+QStringList texts(const QList<PdfLine> &lines);

@@ -20,13 +20,19 @@
 
 namespace {
 
-const QByteArray rule(80, '-');
+QStringList decimalBlock(const QString &decimal, const QString &hex, const QString &binary)
+{
+    return {"The result from Decimal is:", "Decimal   " + decimal, "Hex          " + hex,
+            "Binary      " + binary, QString(80, u'-')};
+}
 
-QByteArray savedFile(const QList<QByteArray> &entries)
+const QStringList block255 = decimalBlock("255", "FF", "11111111");
+
+QByteArray savedFile(const QStringList &entries)
 {
     QByteArray bytes = "\"Thank you for using Voxtrel\"\r\n";
-    for (const QByteArray &entry : entries)
-        bytes += '"' + entry + "\"\r\n";
+    for (const QString &entry : entries)
+        bytes += '"' + entry.toLatin1() + "\"\r\n";
     return bytes + "\"Please visit https://voxtrel.org\"\r\n";
 }
 
@@ -40,10 +46,8 @@ void activate(QWidget *window)
         qWarning("%s did not become active", qPrintable(window->objectName()));
 }
 
-// Answers the next modal dialog of type T once it is shown and active (keys typed
-// before reach a field without the focus, and a file dialog then takes each folder
-// named on the way for a selected file); the command that opened it blocks the
-// test meanwhile.
+// Answers the next modal dialog of type T, which blocks the test meanwhile, once it
+// is shown and active: keys typed before reach a field without the focus.
 template <typename T> void whenShown(std::function<void(T *)> answer)
 {
     auto *poll = new QTimer;
@@ -59,6 +63,11 @@ template <typename T> void whenShown(std::function<void(T *)> answer)
     poll->start(10);
 }
 
+void cancelFileDialog()
+{
+    whenShown<QFileDialog>([](QFileDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+}
+
 QLineEdit *fileNameEdit(QFileDialog *dialog)
 {
     return dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -70,8 +79,10 @@ void pressEnterWhenReady(QFileDialog *dialog)
 {
     const QPushButton *save =
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save);
-    if (!QTest::qWaitFor([save] { return save->isEnabled(); }))
-        qWarning("the save dialog's Save button stayed disabled");
+    if (!QTest::qWaitFor([save] { return save->isEnabled(); })) {
+        qWarning("the save dialog's Save button stayed disabled: cancelled");
+        return QTest::keyClick(dialog, Qt::Key_Escape);
+    }
     QTest::keyClick(fileNameEdit(dialog), Qt::Key_Return);
 }
 
@@ -89,44 +100,17 @@ void typeFileName(const QString &path)
     });
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
-
-// Keeps whatever the clipboard held before the test.
-class ClipboardGuard
-{
-public:
-    ClipboardGuard() : m_text(QGuiApplication::clipboard()->text()) {}
-    ~ClipboardGuard() { QGuiApplication::clipboard()->setText(m_text); }
-
-private:
-    QString m_text;
-};
-
-// Makes every write past `bytes` fail as a full disk does, for as long as it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -135,245 +119,204 @@ class TestExport : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_recorder = std::make_unique<MessageRecorder>();
+        m_window = showMainWindow();
+        m_list = control<QListWidget>(m_window.get(), "lstResult");
+        m_clipboard = copied();
+    }
+    void cleanup()
+    {
+        QGuiApplication::clipboard()->setText(m_clipboard);
+        platform::CommonSave::setChooser({});
+        m_window.reset();
+        m_recorder.reset();
+        m_dir.reset();
+    }
     void savedFileIsExact_data();
     void savedFileIsExact();
-    void typedExtensionIsKept();
-    void existingFileIsReplacedOnlyAfterConfirming_data();
-    void existingFileIsReplacedOnlyAfterConfirming();
-    void cancelTouchesNothing();
-    void secondSaveProposesTheLastFile();
+    void cancelTouchesNothingAndTheLastFileIsProposed();
     void failedWriteKeepsTheOldFile();
-    void saveIntoMissingFolderFails();
-
     void copyTakesTheSelectedEntries_data();
     void copyTakesTheSelectedEntries();
     void copyOfAFullListIsWhole();
 
 private:
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void saveAs()
+    {
+        activate(m_window.get());
+        pressKey(Qt::Key_S, Qt::ControlModifier);
+    }
     void addDecimal(const QString &number);
-    QStringList filesInDir() const;
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    QStringList filesInDir() const
+    {
+        return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
+    }
+    QString copied() const { return QGuiApplication::clipboard()->text(); }
+    QString txtTemp() const { return control<QLineEdit>(m_window.get(), "txtTemp")->text(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<MessageRecorder> m_recorder;
     std::unique_ptr<FrmMain> m_window;
     QListWidget *m_list = nullptr;
+    // Whatever the clipboard held before the test.
+    QString m_clipboard;
 };
-
-void TestExport::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    m_recorder = std::make_unique<MessageRecorder>();
-    m_window = showMainWindow();
-    m_list = control<QListWidget>(m_window.get(), "lstResult");
-}
-
-void TestExport::cleanup()
-{
-    platform::CommonSave::setChooser({});
-    m_window.reset();
-    m_recorder.reset();
-    m_dir.reset();
-}
-
-void TestExport::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
-{
-    activate(m_window.get());
-    pressKey(key, modifiers);
-}
 
 void TestExport::addDecimal(const QString &number)
 {
     activate(m_window.get());
-    control<QLineEdit>(m_window.get(), "txtDecimal")->setFocus();
+    auto *field = control<QLineEdit>(m_window.get(), "txtDecimal");
+    field->clear();
+    field->setFocus();
     typeKeys(number);
     pressKey(Qt::Key_F2);
-}
-
-QStringList TestExport::filesInDir() const
-{
-    return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
 }
 
 void TestExport::savedFileIsExact_data()
 {
     QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QByteArray>("old");
+    QTest::addColumn<bool>("confirm");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("empty list") << "" << savedFile({});
-    QTest::newRow("one block, trailing spaces kept")
-        << "255"
-        << savedFile({"The result from Decimal is:", "Decimal   255", "Hex          FF",
-                      "Binary      11111111", rule});
+    const auto row = [](const char *name, const char *number, const char *typed, const char *saved,
+                        const QByteArray &old, bool confirm, const QByteArray &expected) {
+        QTest::newRow(name) << QString(number) << QString(typed) << QString(saved) << old << confirm
+                            << expected;
+    };
+    const QByteArray old(4000, 'x');
+    row("empty list", "", "results", "results.TXT", {}, false, savedFile({}));
+    row("one block, trailing spaces kept", "255", "results", "results.TXT", {}, false,
+        savedFile(block255));
+    row("another extension is kept", "", "notes.log", "notes.log", {}, false, savedFile({}));
+    row("replacing a file, confirmed", "255", "results", "results.TXT", old, true,
+        savedFile(block255));
+    row("replacing a file, declined, then cancelled", "255", "results", "results.TXT", old, false,
+        old);
 }
 
 void TestExport::savedFileIsExact()
 {
     QFETCH(QString, number);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QFETCH(QByteArray, old);
+    QFETCH(bool, confirm);
     QFETCH(QByteArray, expected);
+    if (!old.isNull())
+        QVERIFY(writeFile(path(saved), old));
     if (!number.isEmpty())
         addDecimal(number);
-    typeFileName(m_dir->filePath(QStringLiteral("results")));
-    press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(filesInDir(), QStringList{"results.TXT"});
-    QCOMPARE(contents(m_dir->filePath(QStringLiteral("results.TXT"))), expected);
-    QVERIFY(m_recorder->boxes().isEmpty());
-}
-
-void TestExport::typedExtensionIsKept()
-{
-    typeFileName(m_dir->filePath(QStringLiteral("notes.log")));
-    press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(filesInDir(), QStringList{"notes.log"});
-}
-
-void TestExport::existingFileIsReplacedOnlyAfterConfirming_data()
-{
-    QTest::addColumn<bool>("confirm");
-    QTest::newRow("confirmed") << true;
-    QTest::newRow("declined, then cancelled") << false;
-}
-
-void TestExport::existingFileIsReplacedOnlyAfterConfirming()
-{
-    QFETCH(bool, confirm);
-    const QString path = m_dir->filePath(QStringLiteral("results.TXT"));
-    const QByteArray old(4000, 'x');
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(old);
-    }
-    addDecimal(QStringLiteral("255"));
     bool asked = false;
-    typeFileName(m_dir->filePath(QStringLiteral("results")));
-    whenShown<QMessageBox>([&](QMessageBox *box) {
-        asked = true;
-        box->button(confirm ? QMessageBox::Yes : QMessageBox::No)->click();
-        if (!confirm) {
-            whenShown<QFileDialog>(
-                [](QFileDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-        }
-    });
-    press(Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(asked);
-    QCOMPARE(contents(path), confirm ? savedFile({"The result from Decimal is:", "Decimal   255",
-                                                  "Hex          FF", "Binary      11111111", rule})
-                                     : old);
-    QCOMPARE(filesInDir(), QStringList{"results.TXT"});
-}
-
-void TestExport::cancelTouchesNothing()
-{
-    addDecimal(QStringLiteral("1"));
-    whenShown<QFileDialog>([](QFileDialog *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
-    press(Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(filesInDir().isEmpty());
+    typeFileName(path(typed));
+    if (!old.isNull()) {
+        whenShown<QMessageBox>([&](QMessageBox *box) {
+            asked = true;
+            box->button(confirm ? QMessageBox::Yes : QMessageBox::No)->click();
+            if (!confirm)
+                cancelFileDialog();
+        });
+    }
+    saveAs();
+    QCOMPARE(asked, !old.isNull());
+    QCOMPARE(filesInDir(), QStringList{saved});
+    QCOMPARE(contents(path(saved)), expected);
     QVERIFY(m_recorder->boxes().isEmpty());
 }
 
-void TestExport::secondSaveProposesTheLastFile()
+void TestExport::cancelTouchesNothingAndTheLastFileIsProposed()
 {
-    typeFileName(m_dir->filePath(QStringLiteral("first")));
-    press(Qt::Key_S, Qt::ControlModifier);
-    addDecimal(QStringLiteral("9"));
+    const QString first = path(QStringLiteral("first.TXT"));
+    typeFileName(path(QStringLiteral("first")));
+    saveAs();
+    addDecimal(QStringLiteral("255"));
+    cancelFileDialog();
+    saveAs();
+    QCOMPARE(filesInDir(), QStringList{"first.TXT"});
+    QCOMPARE(contents(first), savedFile({}));
+    QVERIFY(m_recorder->boxes().isEmpty());
 
     QString proposed;
+    QStringList filters;
     whenShown<QFileDialog>([&](QFileDialog *dialog) {
         proposed = QDir(dialog->directory()).filePath(fileNameEdit(dialog)->text());
+        filters = dialog->nameFilters();
         whenShown<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
         pressEnterWhenReady(dialog);
     });
-    press(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(proposed, m_dir->filePath(QStringLiteral("first.TXT")));
-    QCOMPARE(filesInDir(), QStringList{"first.TXT"});
-    QVERIFY(contents(proposed).contains("Decimal   9"));
+    saveAs();
+    QCOMPARE(proposed, first);
+    QCOMPARE(filters, QStringList{"Text files (*.TXT)"});
+    QCOMPARE(contents(first), savedFile(block255));
 }
 
 void TestExport::failedWriteKeepsTheOldFile()
 {
-    const QString path = m_dir->filePath(QStringLiteral("kept.TXT"));
+    const QString kept = path(QStringLiteral("kept.TXT"));
     const QByteArray old = "\"earlier results\"\r\n";
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(old);
-    }
+    QVERIFY(writeFile(kept, old));
     addDecimal(QStringLiteral("255"));
-    platform::CommonSave::setChooser([&](const platform::CommonSave &) { return path; });
-    {
-        // The new file is about 200 bytes: its write stops part of the way, as on a full disk.
-        const FileSizeLimit limit(64);
-        press(Qt::Key_S, Qt::ControlModifier);
-    }
-    QCOMPARE(contents(path), old);
+    platform::CommonSave::setChooser([&](const platform::CommonSave &) { return kept; });
+    // The new file is about 200 bytes: a file-size limit stops its write part of the
+    // way, as a full disk does.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{64, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    saveAs();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(contents(kept), old);
     QCOMPARE(filesInDir(), QStringList{"kept.TXT"});
     QCOMPARE(m_recorder->boxes().size(), 1);
     const MessageRecorder::Event box = m_recorder->boxes().first();
     QCOMPARE(box.icon, platform::MsgIcon::Critical);
     QCOMPARE(box.title, QStringLiteral("voxtrel.org"));
-    QVERIFY2(box.text.contains(QDir::toNativeSeparators(path)), qPrintable(box.text));
+    QVERIFY2(box.text.contains(QDir::toNativeSeparators(kept)), qPrintable(box.text));
     QVERIFY2(box.text.contains(QStringLiteral("File too large")), qPrintable(box.text));
-}
-
-void TestExport::saveIntoMissingFolderFails()
-{
-    const QString path = m_dir->filePath(QStringLiteral("missing/results.TXT"));
-    platform::CommonSave::setChooser([&](const platform::CommonSave &) { return path; });
-    press(Qt::Key_S, Qt::ControlModifier);
-    QVERIFY(QDir(m_dir->path()).isEmpty());
-    QCOMPARE(m_recorder->boxes().size(), 1);
-    QVERIFY2(m_recorder->boxes().first().text.contains(QDir::toNativeSeparators(path)),
-             qPrintable(m_recorder->boxes().first().text));
 }
 
 void TestExport::copyTakesTheSelectedEntries_data()
 {
-    QTest::addColumn<QList<int>>("clicked");
+    QTest::addColumn<QList<int>>("selected");
     QTest::addColumn<bool>("selectAll");
     QTest::addColumn<QString>("expected");
-    const QString block2 = "\r\nThe result from Decimal is:\r\nDecimal   2\r\nHex          2"
-                           "\r\nBinary      0010\r\n" +
-                           QString(80, u'-');
     QTest::newRow("nothing selected") << QList<int>{} << false << "";
     QTest::newRow("third entry") << QList<int>{2} << false << "\r\nHex          1";
-    QTest::newRow("two entries, in list order, not click order")
+    QTest::newRow("two entries, in list order, not selection order")
         << QList<int>{6, 1} << false << "\r\nDecimal   1\r\nDecimal   2";
     QTest::newRow("select all after one")
         << QList<int>{3} << true
-        << "\r\nThe result from Decimal is:\r\nDecimal   1\r\nHex          1\r\nBinary      0001"
-           "\r\n" +
-               QString(80, u'-') + block2;
+        << "\r\n" + (decimalBlock("1", "1", "0001") + decimalBlock("2", "2", "0010")).join("\r\n");
 }
 
 void TestExport::copyTakesTheSelectedEntries()
 {
-    QFETCH(QList<int>, clicked);
+    QFETCH(QList<int>, selected);
     QFETCH(bool, selectAll);
     QFETCH(QString, expected);
-    const ClipboardGuard guard;
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     addDecimal(QStringLiteral("1"));
-    control<QLineEdit>(m_window.get(), "txtDecimal")->clear();
     addDecimal(QStringLiteral("2"));
-    for (int row : clicked) {
-        m_list->scrollToItem(m_list->item(row));
-        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          m_list->visualItemRect(m_list->item(row)).center());
-    }
+    for (int row : selected)
+        m_list->item(row)->setSelected(true);
     if (selectAll)
         pressKey(Qt::Key_A, Qt::ControlModifier);
     pressKey(Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
-    QCOMPARE(control<QLineEdit>(m_window.get(), "txtTemp")->text(), expected);
+    QCOMPARE(copied(), expected);
+    QCOMPARE(txtTemp(), expected);
 }
 
 void TestExport::copyOfAFullListIsWhole()
 {
-    const ClipboardGuard guard;
     QStringList entries;
     for (int i = 0; i < 32765; ++i)
         entries.append(QStringLiteral("entry %1 of a full list").arg(i));
@@ -382,10 +325,11 @@ void TestExport::copyOfAFullListIsWhole()
     m_list->setFocus();
     pressKey(Qt::Key_A, Qt::ControlModifier);
     pressKey(Qt::Key_C, Qt::ControlModifier);
+    // About a megabyte: compared without printing it.
     const QString expected = QStringLiteral("\r\n") + entries.join(QStringLiteral("\r\n"));
-    QCOMPARE(QGuiApplication::clipboard()->text().size(), expected.size());
-    QVERIFY(QGuiApplication::clipboard()->text() == expected);
-    QVERIFY(control<QLineEdit>(m_window.get(), "txtTemp")->text() == expected);
+    QCOMPARE(copied().size(), expected.size());
+    QVERIFY(copied() == expected);
+    QVERIFY(txtTemp() == expected);
 }
 
 QTEST_MAIN(TestExport)
