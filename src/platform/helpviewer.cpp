@@ -3,7 +3,6 @@
 #include "platform/failure.h"
 
 #include <QFile>
-#include <QScrollBar>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -42,7 +41,6 @@ bool showContents(QTextBrowser *browser, const QString &path)
     const QByteArray html = file.readAll();
     QStringDecoder decoder = QStringDecoder::decoderForHtml(html);
     browser->setHtml(decoder(html));
-    browser->verticalScrollBar()->setValue(0);
     browser->window()->setWindowTitle(
         browser->documentTitle().isEmpty() ? QStringLiteral("Help") : browser->documentTitle());
     return true;
