@@ -3,6 +3,8 @@
 #include "platform/processend.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 MessageRecorder::MessageRecorder()
@@ -26,7 +28,7 @@ void MessageRecorder::msgBox(const QString &text, platform::MsgIcon icon, const 
 
 void MessageRecorder::beep()
 {
-    events.append({true, {}, platform::MsgIcon::None, {}});
+    events.append(recordedBeep);
 }
 
 int MessageRecorder::beeps() const
@@ -41,6 +43,16 @@ QList<MessageRecorder::Event> MessageRecorder::boxes() const
     std::copy_if(events.begin(), events.end(), std::back_inserter(result),
                  [](const Event &e) { return !e.isBeep; });
     return result;
+}
+
+char *toString(const MessageRecorder::Event &event)
+{
+    if (event.isBeep)
+        return qstrdup("beep");
+    return QTest::toString(QStringLiteral("box \"%1\", icon %2, title \"%3\"")
+                               .arg(event.text)
+                               .arg(int(event.icon))
+                               .arg(event.title));
 }
 
 void failOnProcessEnd()
@@ -59,6 +71,37 @@ std::unique_ptr<FrmMain> showMainWindow()
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("main window did not become active");
     return window;
+}
+
+QStringList shownControls(QMainWindow *window)
+{
+    QStringList names;
+    const auto widgets = window->centralWidget()->findChildren<QWidget *>();
+    for (const QWidget *widget : widgets) {
+        // Qt's own parts of a control (a list's viewport, say) are named qt_...
+        if (widget->isVisible() && !widget->objectName().isEmpty() &&
+            !widget->objectName().startsWith(u"qt_"))
+            names.append(widget->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+QStringList entryTexts(QObject *window)
+{
+    QStringList texts;
+    for (const char *name : {"txtDecimal", "txtHex", "txtBinary_0", "txtBinary_1", "txtBinary_2",
+                             "txtBinary_3", "txtBinary_4"})
+        texts.append(control<QLineEdit>(window, name)->text());
+    return texts;
+}
+
+QStringList resultLabels(QObject *window)
+{
+    QStringList captions;
+    for (const char *name : {"lblDecimal", "lblHex", "lblBinary"})
+        captions.append(control<QLabel>(window, name)->text());
+    return captions;
 }
 
 static QWidget *focusTarget()

@@ -22,6 +22,7 @@ public:
         QString text;
         platform::MsgIcon icon = platform::MsgIcon::None;
         QString title;
+        bool operator==(const Event &) const = default;
     };
 
     MessageRecorder();
@@ -38,6 +39,12 @@ public:
     void clear() { events.clear(); }
 };
 
+// A beep as the recorder holds it.
+inline const MessageRecorder::Event recordedBeep{true, {}, platform::MsgIcon::None, {}};
+
+// An event as a failed comparison shows it.
+char *toString(const MessageRecorder::Event &event);
+
 // The main window as a user meets it: shown, active, focus in its first field.
 // Ending the process fails the test program from then on, until a test records
 // the end in its place: a test program that ended midway with status 0 would
@@ -53,6 +60,14 @@ template <typename T> T *control(QObject *window, const char *name)
         qWarning("no control named %s", name);
     return found;
 }
+
+// Sorted objectNames of the shown controls of the window's client area.
+QStringList shownControls(QMainWindow *window);
+
+// Texts of txtDecimal, txtHex and the binary boxes 0 to 4, in this order.
+QStringList entryTexts(QObject *window);
+// Captions of lblDecimal, lblHex and lblBinary, in this order.
+QStringList resultLabels(QObject *window);
 
 // Sends key to whatever has the focus, as the keyboard does.
 void typeKeys(const QString &keys);
