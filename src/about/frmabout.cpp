@@ -1,5 +1,6 @@
 #include "about/frmabout.h"
 
+#include "app/identity.h"
 #include "platform/failure.h"
 #include "platform/messagebox.h"
 #include "platform/startprogram.h"
@@ -35,10 +36,7 @@ void FrmAbout::reject()
 void FrmAbout::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + windowTitle());
-    ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                                .arg(VOXTREL_VERSION_MAJOR)
-                                .arg(VOXTREL_VERSION_MINOR)
-                                .arg(VOXTREL_VERSION_PATCH));
+    ui->lblVersion->setText(QStringLiteral("Version ") + identity::version());
     ui->lblTitle->setText(m_frmMain.windowTitle());
 }
 

@@ -19,5 +19,13 @@ inline QString makerWebAddress()
 {
     return QStringLiteral("https://voxtrel.org");
 }
+// Major, minor and revision as the build states them: "1.0.0".
+inline QString version()
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(VOXTREL_VERSION_MAJOR)
+        .arg(VOXTREL_VERSION_MINOR)
+        .arg(VOXTREL_VERSION_PATCH);
+}
 
 } // namespace identity

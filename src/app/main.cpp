@@ -1,15 +1,13 @@
 #include "app/frmmain.h"
+#include "app/identity.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Voxtrel"));
-    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                            .arg(VOXTREL_VERSION_MAJOR)
-                                            .arg(VOXTREL_VERSION_MINOR)
-                                            .arg(VOXTREL_VERSION_PATCH));
+    QApplication::setApplicationName(identity::appTitle());
+    QApplication::setApplicationVersion(identity::version());
     FrmMain frmMain;
     frmMain.show();
     return app.exec();
