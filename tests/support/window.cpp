@@ -1,0 +1,511 @@
+#include "support/window.h"
+
+#include "about/frmabout.h"
+#include "about/helpfile.h"
+#include "app/fieldevents.h"
+#include "platform/failure.h"
+#include "platform/memoryregistry.h"
+#include "platform/processend.h"
+#include "translate/numbertext.h"
+
+#include <QtWidgets>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QString read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+QString number(std::optional<quint32> value)
+{
+    return value ? QString::number(*value) : "unreadable";
+}
+
+// Calls answer with the next modal dialog of type T once it is shown and active:
+// keys typed before would reach a field without the focus, and without a window
+// manager nothing activates a window but the program itself.
+template <typename T> void whenShown(std::function<void(T *)> answer)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        delete poll;
+        dialog->activateWindow();
+        if (!QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
+            qWarning("the %s did not become active", dialog->metaObject()->className());
+        answer(dialog);
+    });
+    poll->start(10);
+}
+
+// The lines of a PDF as pdftotext reads them: text, page and box, in points.
+struct PdfLine
+{
+    QString text;
+    int page = 0;
+    QRectF box;
+};
+
+QList<PdfLine> pdfLines(const QString &path)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", path, "-"});
+    pdftotext.waitForFinished(60000);
+    static const QRegularExpression item(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+                                         R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QList<PdfLine> lines;
+    int page = 0;
+    for (const QRegularExpressionMatch &m : item.globalMatch(pdftotext.readAllStandardOutput())) {
+        const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        // Words of one line share their top edge.
+        if (m.captured(1).isEmpty()) {
+            ++page;
+        } else if (!lines.isEmpty() && lines.last().page == page &&
+                   qAbs(lines.last().box.top() - box.top()) < 0.5) {
+            lines.last().text += u' ' + m.captured(5);
+            lines.last().box |= box;
+        } else {
+            lines.append({m.captured(5), page, box});
+        }
+    }
+    return lines;
+}
+
+// The average character width, in points, of the printer's font at points size, at
+// the 1,200 dots per inch that printouts are laid out in.
+qreal averageCharWidth(int points)
+{
+    QImage device(1, 1, QImage::Format_Mono);
+    device.setDotsPerMeterX(qRound(1200 / 0.0254));
+    device.setDotsPerMeterY(qRound(1200 / 0.0254));
+    QFont font;
+    font.setPointSize(points);
+    return QFontMetricsF(font, &device).averageCharWidth() * 72 / 1200;
+}
+
+} // namespace
+
+void Recorder::msgBox(const QString &text, platform::MsgIcon icon, const QString &title)
+{
+    static const char *icons[] = {"none", "information", "critical"};
+    events.append(QStringLiteral("%1 %2: %3").arg(icons[int(icon)], title, text));
+    if (onBox)
+        onBox();
+}
+
+Window::Window()
+{
+    platform::setProcessEnder(
+        [this](int status) { recorder.events << QStringLiteral("end %1").arg(status); });
+    frm.show();
+    frm.activateWindow();
+    if (!QTest::qWaitForWindowActive(&frm))
+        qWarning("the main window did not become active");
+}
+
+Window::~Window()
+{
+    platform::setProcessEnder({});
+    about::setHelpFile({});
+    qputenv("PATH", m_path);
+}
+
+void Window::run(const QString &steps)
+{
+    for (const QString &step : steps.split(" >> ")) {
+        const qsizetype arrow = step.indexOf("=>");
+        const QString keys = step.left(arrow).trimmed();
+        const QString expected = step.mid(arrow + 2).remove(QRegularExpression("^ "));
+        if (const qsizetype about = keys.indexOf("{about}"); about >= 0) {
+            this->keys(keys.left(about));
+            bool opened = false;
+            QObject context; // ends the timer with this step, should no dialog open
+            QTimer::singleShot(0, &context, [&] {
+                QPointer<QWidget> dialog = QApplication::activeModalWidget();
+                opened = dialog && QTest::qWaitForWindowActive(dialog);
+                this->keys(keys.mid(about + 7));
+                check(expected);
+                if (dialog)
+                    dialog->close();
+            });
+            frm.findChild<QAction *>("mnuHelpAbout")->trigger();
+            QVERIFY2(opened, "Help > About opened no active modal dialog");
+        } else {
+            this->keys(keys);
+            check(expected);
+        }
+        if (QTest::currentTestFailed())
+            return qWarning("in the step %s", qPrintable(step));
+    }
+}
+
+void Window::keys(const QString &sequence)
+{
+    static const QRegularExpression token(
+        R"((?:\{(\w+):([^}]*)\}|\{([^}]+)\}|([^\s*]+))(?:\*(\d+))?)");
+    const auto target = [] {
+        QWidget *popup = QApplication::activePopupWidget();
+        return popup ? popup : QApplication::focusWidget();
+    };
+    auto *list = frm.findChild<QListWidget *>("lstResult");
+    const QString bin = m_dir.filePath("bin");
+    for (const QRegularExpressionMatch &m : token.globalMatch(sequence)) {
+        const QString command = m.captured(1), argument = m.captured(2), key = m.captured(3),
+                      typed = m.captured(4);
+        for (int n = 0; n < qMax(1, m.captured(5).toInt()); ++n) {
+            if (command == u"paste" || command == u"clip") {
+                QGuiApplication::clipboard()->setText(argument);
+                QTRY_COMPARE(QGuiApplication::clipboard()->text(), argument);
+                if (command == u"paste")
+                    QTest::keyClick(target(), Qt::Key_Insert, Qt::ShiftModifier);
+            } else if (command == u"select") {
+                list->item(argument.toInt())->setSelected(true);
+            } else if (command == u"fill") {
+                list->addItems(QStringList(argument.toInt(), "earlier"));
+            } else if (command == u"save") {
+                answerFileDialog(argument.section(u':', 0, 0), argument.section(u':', 1));
+                rlimit saved{};
+                getrlimit(RLIMIT_FSIZE, &saved);
+                const rlimit limit{m_fileSizeLimit ? m_fileSizeLimit : saved.rlim_cur,
+                                   saved.rlim_max};
+                const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+                setrlimit(RLIMIT_FSIZE, &limit);
+                keys("{activate} ^S {activate}");
+                setrlimit(RLIMIT_FSIZE, &saved);
+                std::signal(SIGXFSZ, oldHandler);
+                m_fileSizeLimit = 0;
+            } else if (command == u"fsize") {
+                m_fileSizeLimit = argument.toULongLong();
+            } else if (command == u"file" || command == u"path") {
+                QDir().mkpath(bin);
+                const QStringList files =
+                    command == u"file" ? QStringList{argument} : argument.split(u',');
+                for (const QString &file : files) {
+                    const QString name = file.section(u'=', 0, 0), content = file.section(u'=', 1);
+                    QFile out(command == u"file" ? m_dir.filePath(name) : bin + u'/' + name);
+                    if (name.isEmpty())
+                        continue;
+                    QVERIFY(out.open(QIODevice::WriteOnly));
+                    if (command == u"file") {
+                        out.write(content.toLocal8Bit());
+                        continue;
+                    }
+                    out.write(
+                        QStringLiteral("#!%1\necho \"$0 $#\" > '%2'\n")
+                            .arg(content.isEmpty() ? "/bin/sh" : content, m_dir.filePath("started"))
+                            .toLocal8Bit());
+                    out.setPermissions(out.permissions() | QFile::ExeOwner);
+                }
+                if (command == u"path")
+                    qputenv("PATH", QFile::encodeName(bin));
+            } else if (command == u"help") {
+                about::setHelpFile(argument == u"manual" ? VOXTREL_MANUAL
+                                                         : m_dir.filePath("QUINDLE.HLP"));
+            } else if (command == u"focus") {
+                frm.findChild<QWidget *>(argument)->setFocus();
+            } else if (command == u"reg") {
+                const QStringList v = argument.split(u'|');
+                QByteArray data =
+                    QString(v[3]).replace(u'~', bin).toLocal8Bit().replace("\\0", QByteArray(1, 0));
+                platform::memoryregistry::setValue(platform::registry::localMachine,
+                                                   v[0].toLocal8Bit(), v[1].toLocal8Bit(),
+                                                   v[2].toUInt(), data);
+            } else if (command == u"readonly") {
+                using namespace platform::registry;
+                platform::memoryregistry::createKey(localMachine, argument.toLocal8Bit(),
+                                                    keyQueryValue | keyEnumerateSubKeys |
+                                                        keyNotify | readControl);
+            } else if (key == u"registry") {
+                platform::registry::loadSystemEntries();
+            } else if (key == u"activate") {
+                frm.activateWindow();
+                QTRY_COMPARE(QApplication::activeWindow(), &frm);
+            } else if (key == u"calc") {
+                QTest::mouseClick(frm.findChild<QPushButton *>("cmdCalculate"), Qt::LeftButton);
+            } else if (key == u"close") {
+                (QApplication::activeWindow() ? QApplication::activeWindow() : &frm)->close();
+            } else if (key == u"closeOnBox") {
+                recorder.onBox = [this] { frm.close(); };
+            } else if (!key.isEmpty() || typed.startsWith(u'^')) {
+                const QKeyCombination pressed =
+                    QKeySequence(key.isEmpty() ? "Ctrl+" + typed.mid(1) : key)[0];
+                QTest::keyClick(target(), pressed.key(), pressed.keyboardModifiers());
+                // A menu opened by its access key shows once the event loop has run.
+                if (pressed.keyboardModifiers() == Qt::AltModifier &&
+                    !QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }))
+                    qWarning("no menu opened on %s", qPrintable(key));
+            } else {
+                for (QChar ch : typed)
+                    QTest::keyClicks(target(), QString(ch));
+            }
+        }
+    }
+}
+
+void Window::answerFileDialog(const QString &name, const QString &replace)
+{
+    whenShown<QFileDialog>([=, this](QFileDialog *dialog) {
+        auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
+        m_proposed = QDir(dialog->directory()).filePath(edit->text()) + u'|' +
+                     dialog->nameFilters().join(u'|');
+        if (name.isEmpty())
+            return QTest::keyClick(dialog, Qt::Key_Escape);
+        if (!replace.isEmpty()) {
+            whenShown<QMessageBox>([=, this](QMessageBox *box) {
+                recorder.events << "replace? " + replace;
+                box->button(replace == u"yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+                if (replace != u"yes")
+                    answerFileDialog({}, {});
+            });
+        }
+        // The completer's pop-up would take the Enter; the Save button is enabled once
+        // the dialog has looked at the folder, on a thread of its own.
+        edit->setCompleter(nullptr);
+        edit->clear();
+        QTest::keyClicks(edit, m_dir.filePath(name));
+        const QPushButton *save =
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Save);
+        if (!QTest::qWaitFor([save] { return save->isEnabled(); }))
+            qWarning("the save dialog's Save button stayed disabled");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+}
+
+void Window::check(const QString &expected) const
+{
+    bool eventsNamed = false;
+    for (const QString &item : expected.split(u';', Qt::SkipEmptyParts)) {
+        const QString aspect = item.section(u'=', 0, 0).remove(QRegularExpression("^ +"));
+        QString value = item.section(u'=', 1);
+        if (aspect == u"labels" && value == u"ref") {
+            const QStringList entries = show("entries").split(u'|');
+            const char base = show("checked").at(12).toLatin1();
+            QString text = entries[base == 'D' ? 0 : 1];
+            if (base == 'B') {
+                text.clear();
+                for (const QString &box : entries.mid(2, 5))
+                    text.prepend(box.rightJustified(4, u'0'));
+            }
+            value = referenceLabels(base, text).value_or(QStringList{"unreadable"}).join(u'|');
+        }
+        eventsNamed |= aspect == u"events";
+        // Long enough for a program started by mistake to leave its mark.
+        if (aspect == u"started" && value.isEmpty())
+            QTest::qWait(300);
+        QTRY_COMPARE_WITH_TIMEOUT(show(aspect), value, 2000);
+    }
+    if (!eventsNamed)
+        QVERIFY2(!recorder.events.join(u'|').contains("end "),
+                 qPrintable(recorder.events.join(u'|')));
+}
+
+// Aspects of the window: labels (decimal|hex|binary, "~" for the input base's own),
+// entries (txtDecimal|txtHex|txtBinary_0..4), text (of the focused field), focus,
+// active (window), checked, shown, enabled (of the items that need the list), count,
+// selected, list (its entries), clipboard, copied (its length), control:name, menus,
+// window, events. Of the world around it: files, file:F, dialog (what the save
+// dialog proposed last), started, help, helptext, about (the dialog open now or how
+// many are left), keyvalue:key|name (what GetKeyValue finds, the keys left open),
+// printout and printlayout (the last print job). Of pure functions: code:key:text
+// (the character code of a key press), read:text, group:text, hexdigits:text.
+QString Window::show(const QString &aspect) const
+{
+    QStringList parts;
+    const QString argument = aspect.section(u':', 1);
+    auto *list = frm.findChild<QListWidget *>("lstResult");
+    auto *help = frm.findChild<QTextBrowser *>();
+    auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+    const QString printout = qEnvironmentVariable("VOXTREL_TEST_PRINTOUT");
+    const auto names = [&](const auto &widgets, auto &&test) {
+        for (const auto *widget : widgets)
+            if (test(widget))
+                parts << widget->objectName();
+        parts.sort();
+        return parts.join(u' ');
+    };
+    if (aspect == u"labels") {
+        for (const char *name : {"Decimal", "Hex", "Binary"})
+            parts << (show("checked").endsWith(name)
+                          ? "~"
+                          : frm.findChild<QLabel *>("lbl" + QString(name))->text());
+    } else if (aspect == u"entries") {
+        for (const char *name : {"txtDecimal", "txtHex", "txtBinary_0", "txtBinary_1",
+                                 "txtBinary_2", "txtBinary_3", "txtBinary_4"})
+            parts << frm.findChild<QLineEdit *>(name)->text();
+    } else if (aspect == u"text") {
+        const auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        return field ? field->text() : "<no field>";
+    } else if (aspect == u"focus" || aspect == u"active") {
+        const QWidget *widget =
+            aspect == u"focus" ? QApplication::focusWidget() : QApplication::activeWindow();
+        return widget ? widget->objectName() : "<none>";
+    } else if (aspect == u"checked" || aspect == u"enabled") {
+        const bool checked = aspect == u"checked";
+        const QRegularExpression items(checked ? "^mnuConverter."
+                                               : "^mnu(FilePrint|EditCopy|EditSelect)$");
+        return names(frm.findChildren<QAction *>(items),
+                     [&](const QAction *a) { return checked ? a->isChecked() : a->isEnabled(); });
+    } else if (aspect == u"shown") {
+        // Qt's own parts of a control (a list's viewport, say) are named qt_...
+        return names(frm.centralWidget()->findChildren<QWidget *>(QRegularExpression("^(?!qt_).")),
+                     [](const QWidget *w) { return w->isVisible(); });
+    } else if (aspect == u"count") {
+        return QString::number(list->count());
+    } else if (aspect == u"selected") {
+        for (int row = 0; row < list->count(); ++row)
+            if (list->item(row)->isSelected())
+                parts << QString::number(row);
+        return parts.join(u' ');
+    } else if (aspect == u"list") {
+        for (int row = 0; row < list->count(); ++row)
+            parts << list->item(row)->text();
+    } else if (aspect == u"clipboard" || aspect == u"copied") {
+        const QString text = QGuiApplication::clipboard()->text();
+        return aspect == u"copied" ? QString::number(text.size()) : text;
+    } else if (aspect == u"covered") {
+        // Shown controls that another control hides at their centre.
+        return names(frm.centralWidget()->findChildren<QWidget *>(QRegularExpression("^(?!qt_).")),
+                     [](const QWidget *w) {
+                         const QWidget *atCentre =
+                             w->parentWidget()->childAt(w->geometry().center());
+                         return w->isVisible() && atCentre != w && !w->isAncestorOf(atCentre);
+                     });
+    } else if (aspect == u"files") {
+        return QDir(m_dir.path()).entryList(QDir::Files).join(u' ');
+    } else if (aspect.startsWith(u"file:")) {
+        return read(m_dir.filePath(argument));
+    } else if (aspect == u"dialog") {
+        parts << m_proposed;
+    } else if (aspect == u"started") {
+        return read(m_dir.filePath("started")).remove(m_dir.filePath("bin/")).trimmed();
+    } else if (aspect == u"help" && help) {
+        return QStringLiteral("%1 %2 %3 %4")
+            .arg(frm.findChildren<QWidget *>("frmHelp").size())
+            .arg(help->window()->isVisible() ? "shown" : "hidden",
+                 help->verticalScrollBar()->value() ? "scrolled" : "top",
+                 help->window()->windowTitle());
+    } else if (aspect == u"helptext" && help) {
+        parts << help->toPlainText().section(u'\n', 0, 1);
+    } else if (aspect == u"about" && (!about || !about->isVisible())) {
+        const auto windows = QApplication::topLevelWidgets();
+        return QStringLiteral("closed, %1 left")
+            .arg(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget *w) { return w->objectName() == u"frmAbout"; }));
+    } else if (aspect == u"about") {
+        const bool modal = about->windowModality() == Qt::ApplicationModal && !about->parent();
+        parts << about->objectName() << about->windowTitle()
+              << (modal ? "modal, no owner" : "owned");
+        for (const char *name : {"lblTitle", "lblVersion", "cmdOK", "cmdSysInfo", "lblDescription"})
+            parts << about->findChild<QWidget *>(name)->property("text").toString().section(". ", 0,
+                                                                                            0);
+    } else if (aspect.startsWith(u"keyvalue:")) {
+        QString KeyVal = "before";
+        try {
+            const bool found = FrmAbout::GetKeyValue(platform::registry::localMachine,
+                                                     argument.section(u'|', 0, 0),
+                                                     argument.section(u'|', 1), KeyVal);
+            parts << (found ? "" : "!") + KeyVal;
+        } catch (const platform::Failure &) {
+            parts << "throws";
+        }
+        parts << QStringLiteral("%1 open").arg(platform::memoryregistry::openKeyCount());
+    } else if (aspect == u"printout" || aspect == u"printlayout") {
+        // The queue writes the file while the job runs: it is whole once no job is left.
+        if (!QTest::qWaitFor(
+                [] {
+                    QProcess lpstat;
+                    lpstat.start("lpstat", {"-o"});
+                    return lpstat.waitForFinished(10000) && lpstat.exitCode() == 0 &&
+                           lpstat.readAllStandardOutput().isEmpty();
+                },
+                30000))
+            qWarning("the print job did not complete");
+        const QList<PdfLine> lines = pdfLines(printout);
+        for (qsizetype i = 0, n = 1; aspect == u"printout" && i < lines.size(); i += n, n = 1) {
+            while (i + n < lines.size() && lines[i + n].text == lines[i].text)
+                ++n;
+            parts << lines[i].text + (n > 1 ? QStringLiteral("*%1").arg(n) : "");
+        }
+        if (aspect == u"printout" || lines.size() < 3)
+            return parts.join(u'|');
+        // Heights scale with the font size; columns are average characters of the line's
+        // own font; each page is filled before the next begins.
+        const PdfLine &address = lines[0], &first = lines[1];
+        const qreal shift = address.box.left() - first.box.left() - 79 * averageCharWidth(6) +
+                            9 * averageCharWidth(10);
+        bool aligned = true, inOrder = true;
+        for (qsizetype i = 2; i < lines.size(); ++i) {
+            aligned &= lines[i].box.left() == first.box.left();
+            inOrder &= lines[i].page != lines[i - 1].page
+                           ? lines[i].box.top() < lines[i - 1].box.top()
+                           : lines[i].box.top() > lines[i - 1].box.top();
+        }
+        parts << QStringLiteral("address %1 high")
+                     .arg(qRound(10 * address.box.height() / first.box.height()) / 10.0)
+              << (first.box.top() - address.box.top() > 1.5 * (lines[2].box.top() - first.box.top())
+                      ? "empty line"
+                      : "no empty line")
+              << (qAbs(shift) < 0.5 ? "columns 80 and 10"
+                                    : "columns off by " + QString::number(shift))
+              << (aligned ? "entries aligned" : "entries not aligned")
+              << QStringLiteral("%1 pages").arg(lines.last().page)
+              << (inOrder ? "in order" : "out of order");
+    } else if (aspect.startsWith(u"code:")) {
+        const QKeyCombination key = QKeySequence(argument.section(u':', 0, 0))[0];
+        return QString::number(
+            characterCode(QKeyEvent(QEvent::KeyPress, key.key() ? key.key() : Qt::Key_unknown,
+                                    key.keyboardModifiers(), argument.section(u':', 1))));
+    } else if (aspect.startsWith(u"read:")) {
+        return number(translate::readDecimal(argument));
+    } else if (aspect.startsWith(u"group:")) {
+        return number(translate::binaryGroupValue(argument));
+    } else if (aspect.startsWith(u"hexdigits:")) {
+        return translate::hexDigitsOf(argument);
+    } else if (aspect == u"events") {
+        parts = recorder.events;
+    } else if (aspect != u"help" && aspect != u"helptext") {
+        qWarning("no aspect %s", qPrintable(aspect));
+    }
+    return parts.join(u'|').replace(m_dir.path(), "~");
+}
+
+std::optional<QStringList> referenceLabels(char base, const QString &text)
+{
+    static const QRegularExpression decimal(R"(^\s*([+-]?)([0-9]+)\s*$)",
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    const auto binary = [](const QString &hex) {
+        QString bits;
+        for (QChar digit : hex)
+            bits += QString::number(QString(digit).toUInt(nullptr, 16), 2).rightJustified(4, u'0');
+        return bits;
+    };
+    if (base == 'B') {
+        const quint32 value = text.toUInt(nullptr, 2);
+        return QStringList{QString::number(value), QString::number(value, 16).toUpper(), "~"};
+    }
+    if (base == 'D') {
+        const QRegularExpressionMatch m = decimal.match(text);
+        bool ok = false;
+        const qlonglong magnitude = m.captured(2).toLongLong(&ok);
+        const qlonglong value = m.captured(1) == u"-" ? -magnitude : magnitude;
+        if (!m.hasMatch() || !ok || value < -(1LL << 31) || value >= (1LL << 31))
+            return std::nullopt;
+        const QString hex = QString::number(quint32(value), 16).toUpper();
+        return QStringList{"~", hex, binary(hex)};
+    }
+    QString digits;
+    for (QChar ch : text)
+        if ((ch >= u'0' && ch <= u'9') || (ch >= u'a' && ch <= u'f') || (ch >= u'A' && ch <= u'F'))
+            digits += ch.toUpper();
+    if (digits.isEmpty())
+        return std::nullopt;
+    return QStringList{QString::number(digits.toUInt(nullptr, 16)), "~", binary(digits)};
+}
