@@ -51,10 +51,7 @@ private slots:
     void realProgramEndsOnFileExit()
     {
         QProcess voxtrel;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        voxtrel.setProcessEnvironment(env);
-        voxtrel.start(VOXTREL_PROGRAM);
+        voxtrel.start(VOXTREL_PROGRAM, {"-platform", "xcb"});
         QVERIFY(voxtrel.waitForStarted());
         // Each window waited for until it shows; the box proves the farewell was shown.
         const auto xdotool = [](const QStringList &arguments) {
@@ -64,9 +61,10 @@ private slots:
                        ? QString(xdotool.readAllStandardOutput()).trimmed()
                        : "";
         };
-        const QStringList search{"search",        "--all", "--sync",
-                                 "--onlyvisible", "--pid", QString::number(voxtrel.processId()),
-                                 "--name"};
+        const QStringList search =
+            QStringLiteral("search --all --sync --onlyvisible --pid %1 --name")
+                .arg(voxtrel.processId())
+                .split(u' ');
         const QString window = xdotool(search + QStringList{"^Quindle$"});
         QVERIFY(!window.isEmpty());
         xdotool({"windowfocus", "--sync", window, "key", "--delay", "50", "alt+f", "x"});

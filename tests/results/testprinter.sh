@@ -1,8 +1,7 @@
 #!/bin/sh
-# Starts or stops the print system of the print tests: a CUPS scheduler of their
-# own, its configuration, spool and socket under DIR, and one queue, the default,
-# that writes every job unchanged to DIR/out/job.pdf: its one filter passes PDF on. Nothing of the
-# machine's own print system is used or changed.
+# Starts or stops the print system of the print test: a CUPS scheduler of its own,
+# everything under DIR, and one queue, the default, whose one filter passes PDF on
+# unchanged to DIR/out/job.pdf. The machine's own print system is left alone.
 #   testprinter.sh start|stop DIR
 set -eu
 dir=$2
@@ -42,7 +41,6 @@ for _ in $(seq 100); do
     CUPS_SERVER=$dir/cups.sock lpstat -r 2>/dev/null | grep -q 'scheduler is running' && exit 0
     sleep 0.1
 done
-echo "the test print system did not start:" >&2
-cat "$dir/cupsd.out" "$dir/error_log" >&2 2>/dev/null || true
+cat "$dir/cupsd.out" "$dir/error_log" >&2 2>/dev/null || echo "the test print system did not start" >&2
 stop
 exit 1

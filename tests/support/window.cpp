@@ -171,58 +171,51 @@ void Window::keys(const QString &sequence)
             } else if (command == u"fill") {
                 list->addItems(QStringList(argument.toInt(), "earlier"));
             } else if (command == u"save") {
-                answerFileDialog(argument.section(u':', 0, 0), argument.section(u':', 1));
+                const QStringList how = argument.split(u':');
+                answerFileDialog(how[0], how.value(1));
                 rlimit saved{};
                 getrlimit(RLIMIT_FSIZE, &saved);
-                const rlimit limit{m_fileSizeLimit ? m_fileSizeLimit : saved.rlim_cur,
+                const rlimit limit{how.size() > 2 ? how[2].toULongLong() : saved.rlim_cur,
                                    saved.rlim_max};
                 const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
                 setrlimit(RLIMIT_FSIZE, &limit);
                 keys("{activate} ^S {activate}");
                 setrlimit(RLIMIT_FSIZE, &saved);
                 std::signal(SIGXFSZ, oldHandler);
-                m_fileSizeLimit = 0;
-            } else if (command == u"fsize") {
-                m_fileSizeLimit = argument.toULongLong();
-            } else if (command == u"file" || command == u"path") {
+            } else if (command == u"file") {
+                QFile file(m_dir.filePath(argument.section(u'=', 0, 0)));
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write(argument.section(u'=', 1).toLocal8Bit());
+            } else if (command == u"path") {
                 QDir().mkpath(bin);
-                const QStringList files =
-                    command == u"file" ? QStringList{argument} : argument.split(u',');
-                for (const QString &file : files) {
-                    const QString name = file.section(u'=', 0, 0), content = file.section(u'=', 1);
-                    QFile out(command == u"file" ? m_dir.filePath(name) : bin + u'/' + name);
-                    if (name.isEmpty())
-                        continue;
-                    QVERIFY(out.open(QIODevice::WriteOnly));
-                    if (command == u"file") {
-                        out.write(content.toLocal8Bit());
-                        continue;
-                    }
-                    out.write(
+                for (const QString &standIn : argument.split(u',', Qt::SkipEmptyParts)) {
+                    QFile script(bin + u'/' + standIn.section(u'=', 0, 0));
+                    const QString shell = standIn.section(u'=', 1);
+                    QVERIFY(script.open(QIODevice::WriteOnly));
+                    script.write(
                         QStringLiteral("#!%1\necho \"$0 $#\" > '%2'\n")
-                            .arg(content.isEmpty() ? "/bin/sh" : content, m_dir.filePath("started"))
+                            .arg(shell.isEmpty() ? "/bin/sh" : shell, m_dir.filePath("started"))
                             .toLocal8Bit());
-                    out.setPermissions(out.permissions() | QFile::ExeOwner);
+                    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
                 }
-                if (command == u"path")
-                    qputenv("PATH", QFile::encodeName(bin));
+                qputenv("PATH", QFile::encodeName(bin));
             } else if (command == u"help") {
                 about::setHelpFile(argument == u"manual" ? VOXTREL_MANUAL
                                                          : m_dir.filePath("QUINDLE.HLP"));
             } else if (command == u"focus") {
                 frm.findChild<QWidget *>(argument)->setFocus();
             } else if (command == u"reg") {
-                const QStringList v = argument.split(u'|');
-                QByteArray data =
-                    QString(v[3]).replace(u'~', bin).toLocal8Bit().replace("\\0", QByteArray(1, 0));
-                platform::memoryregistry::setValue(platform::registry::localMachine,
-                                                   v[0].toLocal8Bit(), v[1].toLocal8Bit(),
-                                                   v[2].toUInt(), data);
-            } else if (command == u"readonly") {
                 using namespace platform::registry;
-                platform::memoryregistry::createKey(localMachine, argument.toLocal8Bit(),
-                                                    keyQueryValue | keyEnumerateSubKeys |
-                                                        keyNotify | readControl);
+                const QStringList v = argument.split(u'|');
+                if (v[2] == u"r")
+                    platform::memoryregistry::createKey(localMachine, v[0].toLocal8Bit(),
+                                                        keyQueryValue | keyEnumerateSubKeys |
+                                                            keyNotify | readControl);
+                else
+                    platform::memoryregistry::setValue(
+                        localMachine, v[0].toLocal8Bit(), v[1].toLocal8Bit(), v[2].toUInt(),
+                        QString(v[3]).replace(u'~', bin).toLocal8Bit().replace("\\0",
+                                                                               QByteArray(1, 0)));
             } else if (key == u"registry") {
                 platform::registry::loadSystemEntries();
             } else if (key == u"activate") {
@@ -300,7 +293,11 @@ void Window::check(const QString &expected) const
         // Long enough for a program started by mistake to leave its mark.
         if (aspect == u"started" && value.isEmpty())
             QTest::qWait(300);
-        QTRY_COMPARE_WITH_TIMEOUT(show(aspect), value, 2000);
+        // A window becomes active, and a program started, a little later.
+        if (aspect == u"active" || aspect == u"started")
+            QTRY_COMPARE(show(aspect), value);
+        else
+            QCOMPARE(show(aspect), value);
     }
     if (!eventsNamed)
         QVERIFY2(!recorder.events.join(u'|').contains("end "),
@@ -310,8 +307,8 @@ void Window::check(const QString &expected) const
 // Aspects of the window: labels (decimal|hex|binary, "~" for the input base's own),
 // entries (txtDecimal|txtHex|txtBinary_0..4), text (of the focused field), focus,
 // active (window), checked, shown, enabled (of the items that need the list), count,
-// selected, list (its entries), clipboard, copied (its length), control:name, menus,
-// window, events. Of the world around it: files, file:F, dialog (what the save
+// selected, list (its entries), clipboard, copied (its length), covered, window,
+// events. Of the world around it: files, file:F, dialog (what the save
 // dialog proposed last), started, help, helptext, about (the dialog open now or how
 // many are left), keyvalue:key|name (what GetKeyValue finds, the keys left open),
 // printout and printlayout (the last print job). Of pure functions: code:key:text
@@ -378,6 +375,15 @@ QString Window::show(const QString &aspect) const
                              w->parentWidget()->childAt(w->geometry().center());
                          return w->isVisible() && atCentre != w && !w->isAncestorOf(atCentre);
                      });
+    } else if (aspect == u"window") {
+        // The client area whole below the menu bar, a fixed size, centred on the screen.
+        const QRect client(frm.centralWidget()->mapTo(&frm, QPoint()), frm.centralWidget()->size());
+        const QPoint offCentre =
+            frm.geometry().center() - frm.screen()->availableGeometry().center();
+        parts << frm.windowTitle()
+              << (frm.rect().contains(client) ? "client area whole" : "client area cut")
+              << (frm.minimumSize() == frm.maximumSize() ? "fixed" : "sizable")
+              << (offCentre.manhattanLength() <= 4 ? "centred" : "off centre");
     } else if (aspect == u"files") {
         return QDir(m_dir.path()).entryList(QDir::Files).join(u' ');
     } else if (aspect.startsWith(u"file:")) {
@@ -429,6 +435,13 @@ QString Window::show(const QString &aspect) const
                 30000))
             qWarning("the print job did not complete");
         const QList<PdfLine> lines = pdfLines(printout);
+        QProcess pdfinfo; // the job's name is the document's title
+        pdfinfo.start("pdfinfo", {printout});
+        pdfinfo.waitForFinished(10000);
+        static const QRegularExpression title("^Title: *(.*)$",
+                                              QRegularExpression::MultilineOption);
+        if (aspect == u"printout")
+            parts << "title " + title.match(pdfinfo.readAllStandardOutput()).captured(1).trimmed();
         for (qsizetype i = 0, n = 1; aspect == u"printout" && i < lines.size(); i += n, n = 1) {
             while (i + n < lines.size() && lines[i + n].text == lines[i].text)
                 ++n;
