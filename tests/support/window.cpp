@@ -6,7 +6,6 @@
 #include "platform/failure.h"
 #include "platform/memoryregistry.h"
 #include "platform/processend.h"
-#include "translate/numbertext.h"
 
 #include <QtWidgets>
 
@@ -19,11 +18,6 @@ QString read(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
-}
-
-QString number(std::optional<quint32> value)
-{
-    return value ? QString::number(*value) : "unreadable";
 }
 
 // Calls answer with the next modal dialog of type T once it is shown and active:
@@ -93,18 +87,19 @@ qreal averageCharWidth(int points)
 
 } // namespace
 
-void Recorder::msgBox(const QString &text, platform::MsgIcon icon, const QString &title)
+void Window::msgBox(const QString &text, platform::MsgIcon icon, const QString &title)
 {
     static const char *icons[] = {"none", "information", "critical"};
     events.append(QStringLiteral("%1 %2: %3").arg(icons[int(icon)], title, text));
-    if (onBox)
-        onBox();
+    if (m_closeOnBox)
+        frm.close();
 }
 
 Window::Window()
 {
+    platform::setNotifier(this);
     platform::setProcessEnder(
-        [this](int status) { recorder.events << QStringLiteral("end %1").arg(status); });
+        [this](int status) { events << QStringLiteral("end %1").arg(status); });
     frm.show();
     frm.activateWindow();
     if (!QTest::qWaitForWindowActive(&frm))
@@ -113,6 +108,7 @@ Window::Window()
 
 Window::~Window()
 {
+    platform::setNotifier(nullptr);
     platform::setProcessEnder({});
     about::setHelpFile({});
     qputenv("PATH", m_path);
@@ -226,7 +222,7 @@ void Window::keys(const QString &sequence)
             } else if (key == u"close") {
                 (QApplication::activeWindow() ? QApplication::activeWindow() : &frm)->close();
             } else if (key == u"closeOnBox") {
-                recorder.onBox = [this] { frm.close(); };
+                m_closeOnBox = true;
             } else if (!key.isEmpty() || typed.startsWith(u'^')) {
                 const QKeyCombination pressed =
                     QKeySequence(key.isEmpty() ? "Ctrl+" + typed.mid(1) : key)[0];
@@ -253,7 +249,7 @@ void Window::answerFileDialog(const QString &name, const QString &replace)
             return QTest::keyClick(dialog, Qt::Key_Escape);
         if (!replace.isEmpty()) {
             whenShown<QMessageBox>([=, this](QMessageBox *box) {
-                recorder.events << "replace? " + replace;
+                events << "replace? " + replace;
                 box->button(replace == u"yes" ? QMessageBox::Yes : QMessageBox::No)->click();
                 if (replace != u"yes")
                     answerFileDialog({}, {});
@@ -300,19 +296,16 @@ void Window::check(const QString &expected) const
             QCOMPARE(show(aspect), value);
     }
     if (!eventsNamed)
-        QVERIFY2(!recorder.events.join(u'|').contains("end "),
-                 qPrintable(recorder.events.join(u'|')));
+        QVERIFY2(!events.join(u'|').contains("end "), qPrintable(events.join(u'|')));
 }
 
 // Aspects of the window: labels (decimal|hex|binary, "~" for the input base's own),
 // entries (txtDecimal|txtHex|txtBinary_0..4), text (of the focused field), focus,
-// active (window), checked, shown, enabled (of the items that need the list), count,
-// selected, list (its entries), clipboard, copied (its length), covered, window,
-// events. Of the world around it: files, file:F, dialog (what the save
-// dialog proposed last), started, help, helptext, about (the dialog open now or how
-// many are left), keyvalue:key|name (what GetKeyValue finds, the keys left open),
-// printout and printlayout (the last print job). Of pure functions: code:key:text
-// (the character code of a key press), read:text, group:text, hexdigits:text.
+// active, checked, shown, covered, enabled (of the items that need the list), count,
+// selected, list, clipboard, copied (its length), window, events; files, file:F,
+// dialog (what the save dialog proposed last), started, help, helptext, about (the
+// dialog open, or how many are left), keyvalue:key|name (what GetKeyValue finds, the
+// keys left open), printout, printlayout; code:key:text (a key press's character code).
 QString Window::show(const QString &aspect) const
 {
     QStringList parts;
@@ -454,9 +447,8 @@ QString Window::show(const QString &aspect) const
         const PdfLine &address = lines[0], &first = lines[1];
         const qreal shift = address.box.left() - first.box.left() - 79 * averageCharWidth(6) +
                             9 * averageCharWidth(10);
-        bool aligned = true, inOrder = true;
+        bool inOrder = true;
         for (qsizetype i = 2; i < lines.size(); ++i) {
-            aligned &= lines[i].box.left() == first.box.left();
             inOrder &= lines[i].page != lines[i - 1].page
                            ? lines[i].box.top() < lines[i - 1].box.top()
                            : lines[i].box.top() > lines[i - 1].box.top();
@@ -468,7 +460,6 @@ QString Window::show(const QString &aspect) const
                       : "no empty line")
               << (qAbs(shift) < 0.5 ? "columns 80 and 10"
                                     : "columns off by " + QString::number(shift))
-              << (aligned ? "entries aligned" : "entries not aligned")
               << QStringLiteral("%1 pages").arg(lines.last().page)
               << (inOrder ? "in order" : "out of order");
     } else if (aspect.startsWith(u"code:")) {
@@ -476,14 +467,8 @@ QString Window::show(const QString &aspect) const
         return QString::number(
             characterCode(QKeyEvent(QEvent::KeyPress, key.key() ? key.key() : Qt::Key_unknown,
                                     key.keyboardModifiers(), argument.section(u':', 1))));
-    } else if (aspect.startsWith(u"read:")) {
-        return number(translate::readDecimal(argument));
-    } else if (aspect.startsWith(u"group:")) {
-        return number(translate::binaryGroupValue(argument));
-    } else if (aspect.startsWith(u"hexdigits:")) {
-        return translate::hexDigitsOf(argument);
     } else if (aspect == u"events") {
-        parts = recorder.events;
+        parts = events;
     } else if (aspect != u"help" && aspect != u"helptext") {
         qWarning("no aspect %s", qPrintable(aspect));
     }

@@ -9,27 +9,17 @@
 #include <functional>
 #include <optional>
 
-// Boxes and beeps recorded instead of shown: "beep", or "<icon> <title>: <text>" for a
-// box answered at once with OK; onBox runs while it would be open.
-class Recorder : public platform::Notifier
-{
-public:
-    Recorder() { platform::setNotifier(this); }
-    ~Recorder() override { platform::setNotifier(nullptr); }
-    void msgBox(const QString &text, platform::MsgIcon icon, const QString &title) override;
-    void beep() override { events.append(QStringLiteral("beep")); }
-
-    QStringList events;
-    std::function<void()> onBox;
-};
-
 // The main window as a user meets it, shown and active, with a folder of its own
-// ("~") for files; boxes, beeps and an end of the process ("end <status>") recorded.
-class Window
+// ("~") for files. Boxes and beeps are recorded instead of shown, as events: "beep",
+// or "<icon> <title>: <text>" for a box answered at once with OK; so is an end of the
+// process, "end <status>".
+class Window : public platform::Notifier
 {
 public:
     Window();
-    ~Window();
+    ~Window() override;
+    void msgBox(const QString &text, platform::MsgIcon icon, const QString &title) override;
+    void beep() override { events.append(QStringLiteral("beep")); }
 
     // Runs "keys => expected >> keys => expected ...". Keys, blank-separated, "*N"
     // after one for N times: "^H" is Ctrl+H, "{Shift+Tab}" any key QKeySequence names,
@@ -52,7 +42,7 @@ public:
     void check(const QString &expected) const;
     QString show(const QString &aspect) const;
 
-    Recorder recorder;
+    QStringList events;
     FrmMain frm;
 
 private:
@@ -61,6 +51,7 @@ private:
     QTemporaryDir m_dir;
     QByteArray m_path = qgetenv("PATH");
     QString m_proposed;
+    bool m_closeOnBox = false;
 };
 
 // The result labels (decimal, hex, binary; "~" for the input base's own) that the text
