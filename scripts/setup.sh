@@ -5,7 +5,8 @@ set -euo pipefail
 VOXTREL_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    fonts-dejavu-core
+    # The narrow face the small controls ask for, and the fallback.
+    fonts-liberation fonts-dejavu-core
     xvfb xauth
     # The print test runs a CUPS scheduler of its own and reads the printout back;
     # the test of the program's end drives its window through the X server.

@@ -1,6 +1,7 @@
 #include "app/frmmain.h"
 
 #include "app/fieldevents.h"
+#include "app/textfit.h"
 #include "ui_frmmain.h"
 
 #include <QCloseEvent>
@@ -37,8 +38,23 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
+    fitFonts(app::textFamily);
     connectHandlers();
     Form_Load();
+}
+
+void FrmMain::fitFonts(const QString &family)
+{
+    const QString decimal = QStringLiteral("0123456789");
+    const QString hex = QStringLiteral("0123456789ABCDEF");
+    app::fitText(ui->txtDecimal, decimal, 9, family);
+    app::fitText(ui->lblDecimal, decimal, 10, family);
+    app::fitText(ui->txtHex, hex, 8, family);
+    app::fitText(ui->lblHex, hex, 8, family);
+    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, family);
+    for (QLineEdit *box : txtBinary)
+        app::fitText(box, QStringLiteral("01"), 4, family);
+    app::fitText(ui->cmdCalculate, {}, 0, family);
 }
 
 FrmMain::~FrmMain() = default;
@@ -74,6 +90,7 @@ void FrmMain::connectHandlers()
     connect(ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
 
     giveMenuShortcutsPrecedence(this);
+
 }
 
 void FrmMain::Form_Load()

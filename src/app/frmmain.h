@@ -34,6 +34,10 @@ public:
     explicit FrmMain(QWidget *parent = nullptr);
     ~FrmMain() override;
 
+    // Fits the fonts of the entry fields, result labels and Calculate Binary to the
+    // longest text each shows, in family or, where it is missing, what stands in.
+    void fitFonts(const QString &family);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "about/helpfile.h"
 #include "app/fieldevents.h"
+#include "app/textfit.h"
 #include "platform/failure.h"
 #include "platform/memoryregistry.h"
 #include "platform/processend.h"
@@ -125,12 +126,13 @@ void Window::run(const QString &steps)
             bool opened = false;
             QObject context; // ends the timer with this step, should no dialog open
             QTimer::singleShot(0, &context, [&] {
-                QPointer<QWidget> dialog = QApplication::activeModalWidget();
+                QPointer<QDialog> dialog =
+                    qobject_cast<QDialog *>(QApplication::activeModalWidget());
                 opened = dialog && QTest::qWaitForWindowActive(dialog);
                 this->keys(keys.mid(about + 7));
                 check(expected);
                 if (dialog)
-                    dialog->close();
+                    dialog->done(QDialog::Rejected);
             });
             frm.findChild<QAction *>("mnuHelpAbout")->trigger();
             QVERIFY2(opened, "Help > About opened no active modal dialog");
@@ -212,6 +214,8 @@ void Window::keys(const QString &sequence)
                         localMachine, v[0].toLocal8Bit(), v[1].toLocal8Bit(), v[2].toUInt(),
                         QString(v[3]).replace(u'~', bin).toLocal8Bit().replace("\\0",
                                                                                QByteArray(1, 0)));
+            } else if (command == u"fonts") {
+                frm.fitFonts(argument);
             } else if (key == u"registry") {
                 platform::registry::loadSystemEntries();
             } else if (key == u"activate") {
@@ -467,6 +471,32 @@ QString Window::show(const QString &aspect) const
         return QString::number(
             characterCode(QKeyEvent(QEvent::KeyPress, key.key() ? key.key() : Qt::Key_unknown,
                                     key.keyboardModifiers(), argument.section(u':', 1))));
+    } else if (aspect.startsWith(u"fit:")) {
+        // name:chars:count, whether count of the widest of chars fit the room Qt gives
+        // the text, measured in the font Qt resolved; for a button, its caption's ink;
+        // name alone, that font.
+        const QStringList a = argument.split(u':');
+        const QWidget *control = frm.findChild<QWidget *>(a[0]);
+        const QFontInfo resolved(control->font());
+        QFont font(resolved.family());
+        font.setPointSizeF(resolved.pointSizeF());
+        const QFontMetricsF metrics(font, control);
+        if (a.size() == 1)
+            return QStringLiteral("%1 %2pt").arg(resolved.family()).arg(resolved.pointSizeF());
+        const auto *button = qobject_cast<const QPushButton *>(control);
+        qreal widest = 0;
+        for (QChar ch : a.value(1))
+            widest = qMax(widest, metrics.horizontalAdvance(ch));
+        const QSizeF text = button ? metrics.tightBoundingRect(button->text()).size()
+                                   : QSizeF(widest * a.value(2).toInt(), metrics.height());
+        const QRectF room = app::textRoom(control);
+        return text.width() <= room.width() && text.height() <= room.height()
+                   ? "fits"
+                   : QStringLiteral("%1x%2 in %3x%4")
+                         .arg(text.width())
+                         .arg(text.height())
+                         .arg(room.width())
+                         .arg(room.height());
     } else if (aspect == u"events") {
         parts = events;
     } else if (aspect != u"help" && aspect != u"helptext") {
