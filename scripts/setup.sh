@@ -11,6 +11,8 @@ VOXTREL_PACKAGES=(
     # The print test runs a CUPS scheduler of its own and reads the printout back;
     # the test of the program's end drives its window through the X server.
     cups-daemon cups-client cups-core-drivers poppler-utils xdotool
+    # The screen-reader test: a session bus with the accessibility bus, and a client.
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
 voxtrel_install_packages() {

@@ -91,6 +91,36 @@ void FrmMain::connectHandlers()
 
     giveMenuShortcutsPrecedence(this);
 
+    // After the handlers, which write the results.
+    for (QLineEdit *field : entryFields())
+        connect(field, &QLineEdit::textChanged, this, &FrmMain::describeResults);
+    connect(ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::describeResults);
+    for (QAction *item :
+         {ui->mnuConverterDecimal, ui->mnuConverterHex, ui->mnuConverterBinary, ui->mnuEditClear})
+        connect(item, &QAction::triggered, this, &FrmMain::describeResults);
+}
+
+QList<QLineEdit *> FrmMain::entryFields() const
+{
+    return QList<QLineEdit *>{ui->txtDecimal, ui->txtHex}
+           << QList(txtBinary.begin(), txtBinary.end());
+}
+
+// A screen reader never visits the result labels, which take no focus: the entry
+// fields carry the results as their description, announced as it changes.
+void FrmMain::describeResults()
+{
+    QStringList results;
+    const std::tuple<const char *, QAction *, QLabel *> bases[] = {
+        {"Decimal", ui->mnuConverterDecimal, ui->lblDecimal},
+        {"Hexadecimal", ui->mnuConverterHex, ui->lblHex},
+        {"Binary", ui->mnuConverterBinary, ui->lblBinary}};
+    for (const auto &[base, item, label] : bases) {
+        if (!item->isChecked() && !label->text().isEmpty())
+            results << QStringLiteral("%1 %2").arg(QLatin1String(base), label->text());
+    }
+    for (QLineEdit *field : entryFields())
+        field->setAccessibleDescription(results.join(QStringLiteral(", ")));
 }
 
 void FrmMain::Form_Load()

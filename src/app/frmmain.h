@@ -77,6 +77,8 @@ private:
     void mnuHelpAbout_Click();
 
     void connectHandlers();
+    void describeResults();
+    QList<QLineEdit *> entryFields() const;
 
     std::unique_ptr<Ui::frmMain> ui;
     // The five binary boxes as the control array the handlers index: box 0 is the
