@@ -472,9 +472,8 @@ QString Window::show(const QString &aspect) const
             characterCode(QKeyEvent(QEvent::KeyPress, key.key() ? key.key() : Qt::Key_unknown,
                                     key.keyboardModifiers(), argument.section(u':', 1))));
     } else if (aspect.startsWith(u"fit:")) {
-        // name:chars:count, whether count of the widest of chars fit the room Qt gives
-        // the text, measured in the font Qt resolved; for a button, its caption's ink;
-        // name alone, that font.
+        // name:chars:count: count of the widest of chars (a button: its caption's ink) in
+        // the font Qt resolved, against the room Qt gives the text; name alone: the font.
         const QStringList a = argument.split(u':');
         const QWidget *control = frm.findChild<QWidget *>(a[0]);
         const QFontInfo resolved(control->font());
@@ -490,13 +489,7 @@ QString Window::show(const QString &aspect) const
         const QSizeF text = button ? metrics.tightBoundingRect(button->text()).size()
                                    : QSizeF(widest * a.value(2).toInt(), metrics.height());
         const QRectF room = app::textRoom(control);
-        return text.width() <= room.width() && text.height() <= room.height()
-                   ? "fits"
-                   : QStringLiteral("%1x%2 in %3x%4")
-                         .arg(text.width())
-                         .arg(text.height())
-                         .arg(room.width())
-                         .arg(room.height());
+        return text.width() <= room.width() && text.height() <= room.height() ? "fits" : "cut";
     } else if (aspect == u"events") {
         parts = events;
     } else if (aspect != u"help" && aspect != u"helptext") {

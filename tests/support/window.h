@@ -31,7 +31,8 @@ public:
     // stand-ins writing down name and argument count), {help:manual|missing},
     // {focus:name}, {activate}, {close} (the active window), {closeOnBox}, {registry}
     // (filled from PATH), {reg:key|name|type|data} ("\0" a zero byte, "~" the
-    // stand-ins' folder; type r: a key only to be read), and {about}: the keys after it
+    // stand-ins' folder; type r: a key only to be read), {fonts:family} (fitted anew),
+    // and {about}: the keys after it
     // go to the About dialog it opens, and the step is checked before it is closed.
     void run(const QString &steps);
     void keys(const QString &sequence);
