@@ -15,6 +15,8 @@ def wait(what, probe):
             pass
         if found := probe():
             return found
+        if program.poll() is not None:
+            sys.exit(f"FAIL: the program ended while waiting for {what}")
         time.sleep(0.1)
     sys.exit(f"FAIL: no {what}")
 
