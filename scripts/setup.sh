@@ -8,6 +8,8 @@ VOXTREL_PACKAGES=(
     # The narrow face the small controls ask for, and the fallback.
     fonts-liberation fonts-dejavu-core
     xvfb xauth
+    # The launcher icons are rendered from their drawing while building.
+    librsvg2-bin
     # The print test runs a CUPS scheduler of its own and reads the printout back;
     # the test of the program's end drives its window through the X server.
     cups-daemon cups-client cups-core-drivers poppler-utils xdotool

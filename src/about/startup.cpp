@@ -5,12 +5,23 @@
 #include "platform/registry.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
+// The installed program's setting is relative to its own folder, as the install
+// prefix is only known once the program is in place.
+QString resolvedHelpFile()
+{
+    const QString setting = QStringLiteral(VOXTREL_HELP_FILE);
+    if (setting.isEmpty())
+        return setting;
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(setting));
+}
+
 void setUpHelpAndAbout()
 {
-    about::setHelpFile(QStringLiteral(VOXTREL_HELP_FILE));
+    about::setHelpFile(resolvedHelpFile());
     platform::registry::loadSystemEntries();
 }
 
