@@ -45,8 +45,7 @@ finish() {
 trap finish EXIT
 
 source scripts/setup.sh
-voxtrel_install_packages "${VOXTREL_PACKAGES[@]}" \
-    desktop-file-utils appstream lintian dpkg-dev file
+voxtrel_install_packages "${VOXTREL_PACKAGES[@]}" "${VOXTREL_PACKAGE_TOOLS[@]}"
 step="building"
 voxtrel_build
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)

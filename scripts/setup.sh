@@ -17,6 +17,10 @@ VOXTREL_PACKAGES=(
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
 
+# What scripts/check-package.sh needs besides: CPack's dependency search and the
+# validators of the Debian package, its launcher and its metainfo.
+VOXTREL_PACKAGE_TOOLS=(dpkg-dev file desktop-file-utils appstream lintian)
+
 voxtrel_install_packages() {
     local missing=()
     for pkg in "$@"; do
