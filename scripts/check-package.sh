@@ -64,4 +64,4 @@ step="installing $deb"
 installed=yes
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "./$deb" >/dev/null
 step="running /usr/bin/voxtrel"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" --on-display
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" --on-display
