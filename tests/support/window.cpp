@@ -194,7 +194,8 @@ void Window::keys(const QString &sequence)
                         QStringLiteral("#!%1\necho \"$0 $#\" > '%2'\n")
                             .arg(shell.isEmpty() ? "/bin/sh" : shell, m_dir.filePath("started"))
                             .toLocal8Bit());
-                    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+                    script.setPermissions(QFile::ReadOwner |
+                                          (shell == u"-" ? QFile::Permissions() : QFile::ExeOwner));
                 }
                 qputenv("PATH", QFile::encodeName(bin));
             } else if (command == u"help") {

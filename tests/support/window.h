@@ -28,7 +28,7 @@ public:
     // "earlier"), {save:F[:yes|:no][:N]} (Ctrl+S, F typed into the dialog, a file
     // replaced or not, then cancelled; at most N bytes written; "replace? yes|no" is
     // recorded), {save:} (cancelled), {file:F=text}, {path:a,b=interpreter} (PATH of
-    // stand-ins writing down name and argument count), {help:manual|missing},
+    // stand-ins writing down name and argument count; "=-": not executable), {help:manual|missing},
     // {focus:name}, {activate}, {close} (the active window), {closeOnBox}, {registry}
     // (filled from PATH), {reg:key|name|type|data} ("\0" a zero byte, "~" the
     // stand-ins' folder; type r: a key only to be read), {fonts:family} (fitted anew),
