@@ -433,20 +433,22 @@ QString Window::show(const QString &aspect) const
                 30000))
             qWarning("the print job did not complete");
         const QList<PdfLine> lines = pdfLines(printout);
-        QProcess pdfinfo; // the job's name is the document's title
-        pdfinfo.start("pdfinfo", {printout});
-        pdfinfo.waitForFinished(10000);
-        static const QRegularExpression title("^Title: *(.*)$",
-                                              QRegularExpression::MultilineOption);
-        if (aspect == u"printout")
+        if (aspect == u"printout") {
+            QProcess pdfinfo; // the job's name is the document's title
+            pdfinfo.start("pdfinfo", {printout});
+            pdfinfo.waitForFinished(10000);
+            static const QRegularExpression title("^Title: *(.*)$",
+                                                  QRegularExpression::MultilineOption);
             parts << "title " + title.match(pdfinfo.readAllStandardOutput()).captured(1).trimmed();
-        for (qsizetype i = 0, n = 1; aspect == u"printout" && i < lines.size(); i += n, n = 1) {
-            while (i + n < lines.size() && lines[i + n].text == lines[i].text)
-                ++n;
-            parts << lines[i].text + (n > 1 ? QStringLiteral("*%1").arg(n) : "");
-        }
-        if (aspect == u"printout" || lines.size() < 3)
+            for (qsizetype i = 0, n = 1; i < lines.size(); i += n, n = 1) {
+                while (i + n < lines.size() && lines[i + n].text == lines[i].text)
+                    ++n;
+                parts << lines[i].text + (n > 1 ? QStringLiteral("*%1").arg(n) : "");
+            }
             return parts.join(u'|');
+        }
+        if (lines.size() < 3)
+            return "fewer than three lines";
         // Heights scale with the font size; columns are average characters of the line's
         // own font; each page is filled before the next begins.
         const PdfLine &address = lines[0], &first = lines[1];
