@@ -1,8 +1,6 @@
 #include "support/window.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QtWidgets>
 
 // The main window driven as its user drives it. Most cases are stories in the
 // *.rows files beside the subsystems' sources (see scenario_data).
@@ -44,6 +42,137 @@ private slots:
         QFETCH(QString, steps);
         Window window;
         window.run(steps);
+    }
+
+    // Seeded random events on the window, VOXTREL_MONKEY_EVENTS of them, with what must
+    // hold checked after each. A failure names the seed and the event, and the seed
+    // given in VOXTREL_MONKEY_SEED (else a new one) replays it.
+    void monkey()
+    {
+        bool seeded = false;
+        quint32 seed = qEnvironmentVariable("VOXTREL_MONKEY_SEED").toUInt(&seeded);
+        if (!seeded)
+            seed = QRandomGenerator::global()->generate();
+        QRandomGenerator random(seed);
+        // Each kind of event: its name, how often it comes, and its keys, one of those
+        // split by "|" at random; $text is random text, $row a row of the list.
+        struct Kind
+        {
+            QString name;
+            int weight;
+            QString keys;
+            int count = 0;
+        };
+        QList<Kind> kinds = {
+            {"typed", 300, "0|1|2|3|4|5|6|7|8|9|A|B|C|D|E|F|a|b|c|f|x|-|+|.|,|:|!|#|=|@|_"},
+            {"control key", 150,
+             "{Backspace}|{Delete}|{Left}|{Right}|{Home}|{End}|{Shift+Home}|{Shift+End}|"
+             "{Shift+Left}|{Tab}|{Shift+Tab}|{Return}|{Escape}|{Space}|{Up}|{Down}|^Z|^Y|^V|"
+             "^X|^K|^U|^E|^Backspace"},
+            {"paste", 100, "{paste:$text}"},
+            {"mode", 50, "^D|^H|^B"},
+            {"Calculate", 60, "{calc}"},
+            {"Add to Result", 80, "{F2}"},
+            {"Clear Result", 8, "^R"},
+            {"Clear Input", 20, "^I"},
+            {"Select All", 20, "^A"},
+            {"Copy", 20, "^C"},
+            {"select an entry", 30, "{select:$row}"},
+            {"Save As", 1, "{save:saved:yes}"},
+            {"Print Result", 4, "^P"},
+            {"Notepad", 4, "^N"},
+            {"System Info", 1, "{about} {Tab} {Return} => >> {activate} =>"},
+            {"Help", 2, "{F1} {activate}"},
+            {"fill the list", 1, "{fill:$fill}"}};
+        int weights = 0;
+        for (const Kind &kind : std::as_const(kinds))
+            weights += kind.weight;
+        const auto randomText = [&] {
+            QString text;
+            for (int n = random.bounded(14); n > 0; --n)
+                text += random.bounded(4)
+                            ? QString("0123456789abcdefABCDEF +-\t")[random.bounded(27)]
+                            : QChar(random.bounded(0x20, 0xd800));
+            return text.remove(u'}');
+        };
+
+        Window w;
+        auto *list = w.frm.findChild<QListWidget *>("lstResult");
+        bool added = false, calculated = false;
+        connect(w.frm.findChild<QPushButton *>("cmdCalculate"), &QPushButton::clicked,
+                [&] { calculated = true; });
+        const QString shared = "FraBinary FraDecimal FraHex ";
+        const QHash<QString, QString> modes = {
+            {"mnuConverterDecimal", shared + "lblBinary lblHex lblTitle lstResult txtDecimal"},
+            {"mnuConverterHex", shared + "lblBinary lblDecimal lblTitle lstResult txtHex"},
+            {"mnuConverterBinary", shared + "cmdCalculate lblDecimal lblHex lblTitle lstResult "
+                                            "txtBinary_0 txtBinary_1 txtBinary_2 txtBinary_3 "
+                                            "txtBinary_4"}};
+        w.keys("{help:manual} {path:gedit,hardinfo} {registry} ^D");
+        const int total = qEnvironmentVariableIntValue("VOXTREL_MONKEY_EVENTS");
+        for (int event = 1, eventsSeen = 0; event <= total; ++event) {
+            auto kind = kinds.begin();
+            for (int drawn = random.bounded(weights); drawn >= kind->weight; ++kind)
+                drawn -= kind->weight;
+            ++kind->count;
+            const QStringList choices = kind->keys.split(u'|');
+            QString keys = choices[random.bounded(int(choices.size()))];
+            if (keys.contains("$row") && !list->count())
+                keys.clear();
+            keys.replace("$row", QString::number(random.bounded(qMax(1, list->count()))))
+                .replace("$text", randomText())
+                .replace("$fill", QString::number(qMax(0, 32750 - list->count())));
+            const QString labels = w.show("labels"), entries = w.show("entries");
+            calculated = false;
+            keys.endsWith("=>") ? w.run(keys) : w.keys(keys);
+            added = (added || kind->name == u"Add to Result") && kind->name != u"Clear Result";
+
+            QStringList faults;
+            const QString checked = w.show("checked");
+            if (!modes.contains(checked))
+                faults << "checked: " + checked;
+            else if (w.show("shown") != modes[checked])
+                faults << "shown: " + w.show("shown");
+            if (w.show("enabled") != (added ? "mnuEditCopy mnuEditSelect mnuFilePrint" : ""))
+                faults << "enabled: " + w.show("enabled");
+            if (list->count() % 5 || list->count() > 32767)
+                faults << "count: " + w.show("count");
+            // A mode chosen and Clear Input empty the labels; else they change only with
+            // the text of the field (an edit that leaves it as it was may translate it
+            // again), in binary with Calculate.
+            const bool binary = checked.endsWith("Binary");
+            QStringList expected{labels};
+            if (kind->name == u"mode" || kind->name == u"Clear Input")
+                expected = {binary ? "||~" : checked.endsWith("Hex") ? "|~|" : "~||"};
+            else if (binary ? calculated : w.show("entries") != entries)
+                expected = {w.reference(labels)};
+            else if (!binary)
+                expected << w.reference(labels);
+            if (!expected.contains(w.show("labels")))
+                faults << QStringLiteral("labels %1, not %2, for %3")
+                              .arg(w.show("labels"), expected.join(" or "), w.show("entries"));
+            if (kind->name == u"Save As") {
+                QString saved = "Thank you for using Voxtrel";
+                for (int row = 0; row < list->count(); ++row)
+                    saved += "\"\r\n\"" + list->item(row)->text();
+                saved = u'"' + saved + "\"\r\n\"Please visit https://voxtrel.org\"\r\n";
+                if (w.show("file:saved.TXT") != QString::fromLatin1(saved.toLocal8Bit()))
+                    faults << "saved file";
+            }
+            for (; eventsSeen < w.events.size(); ++eventsSeen)
+                if (w.events[eventsSeen].startsWith("end "))
+                    faults << w.events[eventsSeen];
+            if (!faults.isEmpty() || QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("seed %1, event %2, %3 \"%4\": %5")
+                                     .arg(seed)
+                                     .arg(event)
+                                     .arg(kind->name, keys, faults.join("; "))));
+        }
+        QStringList counts;
+        for (const Kind &kind : std::as_const(kinds))
+            counts << QStringLiteral("%1 %2").arg(kind.name).arg(kind.count);
+        qInfo("seed %u, %d events: %s; the list was full %lld times", seed, total,
+              qPrintable(counts.join(", ")), w.events.filter("The results list is full.").size());
     }
 
     // The program itself, ended as its user ends it: File > Exit from the keyboard

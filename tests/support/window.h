@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <functional>
-#include <optional>
 
 // The main window as a user meets it, shown and active, with a folder of its own
 // ("~") for files. Boxes and beeps are recorded instead of shown, as events: "beep",
@@ -37,11 +36,14 @@ public:
     void run(const QString &steps);
     void keys(const QString &sequence);
 
-    // Compares "aspect=value; ..." with show(aspect); "labels=ref" is the reference
-    // translation of the entry fields. Where no events are expected, the process must
-    // not have ended.
+    // Compares "aspect=value; ..." with show(aspect). Where no events are expected, the
+    // process must not have ended.
     void check(const QString &expected) const;
     QString show(const QString &aspect) const;
+    // The labels, as show("labels"), that the text of the shown entry field must bring
+    // (in binary: once calculated), worked out without the program's translation code;
+    // those before where the text cannot be read.
+    QString reference(const QString &before) const;
 
     QStringList events;
     FrmMain frm;
@@ -54,9 +56,3 @@ private:
     QString m_proposed;
     bool m_closeOnBox = false;
 };
-
-// The result labels (decimal, hex, binary; "~" for the input base's own) that the text
-// of an entry field must bring, worked out without the program's translation code;
-// nullopt where the field cannot read it. base 'D', 'H', or 'B' for the five boxes,
-// box 4 first, of four digits each.
-std::optional<QStringList> referenceLabels(char base, const QString &text);
