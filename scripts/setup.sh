@@ -13,9 +13,15 @@ VOXTREL_PACKAGES=(
     # The print test runs a CUPS scheduler of its own and reads the printout back;
     # the test of the program's end drives its window through the X server.
     cups-daemon cups-client cups-core-drivers poppler-utils xdotool
+    # Another program holding and reading the clipboard.
+    xclip
     # The screen-reader test: a session bus with the accessibility bus, and a client.
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi
 )
+
+# The asan build and its fuzz targets (cmake --preset asan, scripts/fuzz.sh): Clang
+# with its sanitizer and libFuzzer runtimes.
+VOXTREL_ASAN_PACKAGES=(clang libclang-rt-14-dev)
 
 # What scripts/check-package.sh needs besides: CPack's dependency search and the
 # validators of the Debian package, its launcher and its metainfo.

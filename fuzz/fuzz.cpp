@@ -1,0 +1,90 @@
+// libFuzzer targets, one for each input the outside world controls; FUZZ_INPUT names
+// the one this executable takes. A result other than the reference ends the process
+// as a crash would, so that libFuzzer keeps the input.
+
+#include "support/window.h"
+
+#include "about/frmabout.h"
+#include "platform/failure.h"
+#include "platform/memoryregistry.h"
+
+#include <QtWidgets>
+
+namespace {
+
+// The text of an entry field, pasted as its user pastes it: the first byte picks the
+// mode, the rest is read as UTF-8, in binary split at line breaks into one piece a
+// box. The labels must show the reference translation.
+[[maybe_unused]] int entryInput(const uint8_t *data, size_t size)
+{
+    static Window window;
+    if (size == 0)
+        return 0;
+    const QString mode = QStringList{"^D", "^H", "^B"}[data[0] % 3];
+    window.keys((mode == u"^D" ? "^H " : "^D ") + mode); // empties every field and label
+    const QString before = window.show("labels");
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data) + 1, size - 1);
+    const QStringList pieces = mode == u"^B" ? text.split(u'\n') : QStringList{text};
+    for (int i = 0; i < qMin(pieces.size(), 5); ++i) {
+        auto *field =
+            window.frm.findChild<QLineEdit *>(mode == u"^D"   ? "txtDecimal"
+                                              : mode == u"^H" ? "txtHex"
+                                                              : "txtBinary_" + QString::number(i));
+        QGuiApplication::clipboard()->setText(pieces[i]);
+        QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+    window.keys("{calc}");
+    if (window.show("labels") != window.reference(before))
+        qFatal("labels %s, not %s, for %s", qPrintable(window.show("labels")),
+               qPrintable(window.reference(before)), qPrintable(window.show("entries")));
+    return 0;
+}
+
+// A registry value of any type (the first byte) and data (the rest), read as System
+// Info reads it, into 1,024 bytes: found as text or as a number, or not, and no key
+// left open.
+[[maybe_unused]] int registryInput(const uint8_t *data, size_t size)
+{
+    using namespace platform;
+    if (size == 0)
+        return 0;
+    const QByteArray value(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
+    memoryregistry::setValue(registry::localMachine, "SOFTWARE\\Fuzz", "Tool", data[0], value);
+    QString found = "before";
+    try {
+        if (!FrmAbout::GetKeyValue(registry::localMachine, "SOFTWARE\\Fuzz", "Tool", found))
+            found.prepend(u'!');
+    } catch (const Failure &) {
+        found = "throws";
+    }
+    // Without one terminating zero: a string's text, or a number's bytes, most
+    // significant first.
+    const QByteArray bytes = value.endsWith('\0') ? value.chopped(1) : value;
+    QString number = "&h";
+    for (auto byte = bytes.crbegin(); byte != bytes.crend(); ++byte)
+        number += QString::asprintf("%02X", uchar(*byte));
+    const QString expected = value.isEmpty()       ? "throws"
+                             : value.size() > 1024 ? "!"
+                             : data[0] == 1        ? QString::fromLocal8Bit(bytes)
+                             : data[0] == 4        ? number
+                                                   : "before";
+    if (found != expected || memoryregistry::openKeyCount() != 0)
+        qFatal("found \"%s\", not \"%s\"; %d keys open", qPrintable(found), qPrintable(expected),
+               memoryregistry::openKeyCount());
+    return 0;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***argv)
+{
+    static int argc = 1; // libFuzzer's options are not Qt's
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    return FUZZ_INPUT(data, size);
+}
