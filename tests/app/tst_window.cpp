@@ -88,11 +88,11 @@ private slots:
         for (const Kind &kind : std::as_const(kinds))
             weights += kind.weight;
         const auto randomText = [&] {
+            const QString likely = "0123456789abcdefABCDEF +-\t";
             QString text;
             for (int n = random.bounded(14); n > 0; --n)
-                text += random.bounded(4)
-                            ? QString("0123456789abcdefABCDEF +-\t")[random.bounded(27)]
-                            : QChar(random.bounded(0x20, 0xd800));
+                text += random.bounded(4) ? likely[random.bounded(likely.size())]
+                                          : QChar(random.bounded(0x20, 0xd800));
             return text.remove(u'}');
         };
 
@@ -117,11 +117,13 @@ private slots:
             ++kind->count;
             const QStringList choices = kind->keys.split(u'|');
             QString keys = choices[random.bounded(int(choices.size()))];
-            if (keys.contains("$row") && !list->count())
-                keys.clear();
-            keys.replace("$row", QString::number(random.bounded(qMax(1, list->count()))))
-                .replace("$text", randomText())
-                .replace("$fill", QString::number(qMax(0, 32750 - list->count())));
+            if (keys.contains("$row"))
+                keys = list->count()
+                           ? keys.replace("$row", QString::number(random.bounded(list->count())))
+                           : "";
+            if (keys.contains("$text"))
+                keys.replace("$text", randomText());
+            keys.replace("$fill", QString::number(qMax(0, 32750 - list->count())));
             const QString labels = w.show("labels"), entries = w.show("entries");
             calculated = false;
             keys.endsWith("=>") ? w.run(keys) : w.keys(keys);

@@ -180,6 +180,15 @@ void Window::keys(const QString &sequence)
                 keys("{activate} ^S {activate}");
                 setrlimit(RLIMIT_FSIZE, &saved);
                 std::signal(SIGXFSZ, oldHandler);
+            } else if (command == u"dir") {
+                QDir(m_dir.path()).mkpath(argument);
+            } else if (command == u"owner") { // another program holds the clipboard
+                QProcess xclip;
+                xclip.start("xclip", {"-selection", "clipboard"});
+                xclip.write(argument.toUtf8());
+                xclip.closeWriteChannel();
+                QVERIFY(xclip.waitForFinished());
+                QTRY_COMPARE(show("xclip"), argument); // its background process took it
             } else if (command == u"file") {
                 QFile file(m_dir.filePath(argument.section(u'=', 0, 0)));
                 QVERIFY(file.open(QIODevice::WriteOnly));
@@ -200,7 +209,7 @@ void Window::keys(const QString &sequence)
                 qputenv("PATH", QFile::encodeName(bin));
             } else if (command == u"help") {
                 about::setHelpFile(argument == u"manual" ? VOXTREL_MANUAL
-                                                         : m_dir.filePath("QUINDLE.HLP"));
+                                                         : m_dir.filePath(argument));
             } else if (command == u"focus") {
                 frm.findChild<QWidget *>(argument)->setFocus();
             } else if (command == u"reg") {
@@ -253,7 +262,12 @@ void Window::answerFileDialog(const QString &name, const QString &replace)
                      dialog->nameFilters().join(u'|');
         if (name.isEmpty())
             return QTest::keyClick(dialog, Qt::Key_Escape);
-        if (!replace.isEmpty()) {
+        if (replace == u"removed") {
+            QObject::connect(dialog, &QDialog::accepted,
+                             [folder = QFileInfo(m_dir.filePath(name)).path()] {
+                                 QDir(folder).removeRecursively();
+                             });
+        } else if (!replace.isEmpty()) {
             whenShown<QMessageBox>([=, this](QMessageBox *box) {
                 events << "replace? " + replace;
                 box->button(replace == u"yes" ? QMessageBox::Yes : QMessageBox::No)->click();
@@ -352,6 +366,13 @@ QString Window::show(const QString &aspect) const
     } else if (aspect == u"list") {
         for (int row = 0; row < list->count(); ++row)
             parts << list->item(row)->text();
+    } else if (aspect == u"xclip") { // the clipboard as another program reads it
+        QProcess xclip;
+        xclip.start("xclip", {"-o", "-selection", "clipboard"});
+        // The program hands its text over from its event loop.
+        if (!QTest::qWaitFor([&xclip] { return xclip.state() == QProcess::NotRunning; }))
+            return "xclip did not finish";
+        return QString::fromUtf8(xclip.readAllStandardOutput());
     } else if (aspect == u"clipboard" || aspect == u"copied") {
         const QString text = QGuiApplication::clipboard()->text();
         return aspect == u"copied" ? QString::number(text.size()) : text;
@@ -501,13 +522,15 @@ QString Window::reference(const QString &before) const
             bits += QString::number(QString(digit).toUInt(nullptr, 16), 2).rightJustified(4, u'0');
         return bits;
     };
-    const QStringList entries = show("entries").split(u'|');
     const char base = show("checked").at(12).toLatin1();
-    QString text = entries[base == 'D' ? 0 : 1];
+    const auto entry = [this](const QString &name) {
+        return frm.findChild<QLineEdit *>(name)->text();
+    };
+    QString text = entry(base == 'D' ? "txtDecimal" : "txtHex");
     if (base == 'B') {
         text.clear();
-        for (const QString &box : entries.mid(2, 5))
-            text.prepend(box.rightJustified(4, u'0'));
+        for (int box = 0; box < 5; ++box)
+            text.prepend(entry("txtBinary_" + QString::number(box)).rightJustified(4, u'0'));
         if (text.contains(QRegularExpression("[^01]")))
             return before;
         const quint32 value = text.toUInt(nullptr, 2);

@@ -23,16 +23,18 @@ public:
     // Runs "keys => expected >> keys => expected ...". Keys, blank-separated, "*N"
     // after one for N times: "^H" is Ctrl+H, "{Shift+Tab}" any key QKeySequence names,
     // other words are typed, to an open menu or else to the focused control. Also:
-    // {paste:text} (Shift+Insert), {clip:text}, {calc}, {select:N}, {fill:N} (entries
-    // "earlier"), {save:F[:yes|:no][:N]} (Ctrl+S, F typed into the dialog, a file
-    // replaced or not, then cancelled; at most N bytes written; "replace? yes|no" is
-    // recorded), {save:} (cancelled), {file:F=text}, {path:a,b=interpreter} (PATH of
-    // stand-ins writing down name and argument count; "=-": not executable), {help:manual|missing},
-    // {focus:name}, {activate}, {close} (the active window), {closeOnBox}, {registry}
-    // (filled from PATH), {reg:key|name|type|data} ("\0" a zero byte, "~" the
-    // stand-ins' folder; type r: a key only to be read), {fonts:family} (fitted anew),
-    // and {about}: the keys after it
-    // go to the About dialog it opens, and the step is checked before it is closed.
+    // {paste:text} (Shift+Insert), {clip:text}, {owner:text} (xclip holds the
+    // clipboard), {calc} (when shown), {select:N}, {fill:N} (entries "earlier"),
+    // {save:F[:yes|:no|:removed][:N]} (Ctrl+S, F typed into the dialog, a file replaced
+    // or not, then cancelled, or F's folder removed once accepted; at most N bytes
+    // written; "replace? yes|no" is recorded), {save:} (cancelled), {file:F=text},
+    // {dir:F}, {path:a,b=interpreter} (PATH of stand-ins writing down name and
+    // argument count; "=-": not executable), {help:manual|F}, {focus:name},
+    // {activate}, {close} (the active window), {closeOnBox}, {registry} (filled from
+    // PATH), {reg:key|name|type|data} ("\0" a zero byte, "~" the stand-ins' folder;
+    // type r: a key only to be read), {fonts:family} (fitted anew), and {about}: the
+    // keys after it go to the About dialog it opens, and the step is checked before it
+    // is closed.
     void run(const QString &steps);
     void keys(const QString &sequence);
 
