@@ -4,7 +4,6 @@
 #include "about/helpfile.h"
 #include "app/fieldevents.h"
 #include "app/textfit.h"
-#include "platform/failure.h"
 #include "platform/memoryregistry.h"
 #include "platform/processend.h"
 
@@ -40,7 +39,8 @@ template <typename T> void whenShown(std::function<void(T *)> answer)
     poll->start(10);
 }
 
-// The lines of a PDF as pdftotext reads them: text, page and box, in points.
+// The lines of a PDF as pdftotext reads them: text, page and box, in points; the
+// document's title comes first, as a line of page 0.
 struct PdfLine
 {
     QString text;
@@ -53,22 +53,24 @@ QList<PdfLine> pdfLines(const QString &path)
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-bbox", path, "-"});
     pdftotext.waitForFinished(60000);
-    static const QRegularExpression item(R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-                                         R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    static const QRegularExpression item(
+        R"re(<title>([^<]*)|<page |<word xMin="([\d.]+)" )re"
+        R"re(yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
     QList<PdfLine> lines;
     int page = 0;
     for (const QRegularExpressionMatch &m : item.globalMatch(pdftotext.readAllStandardOutput())) {
-        const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                         QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        const QRectF box(QPointF(m.captured(2).toDouble(), m.captured(3).toDouble()),
+                         QPointF(m.captured(4).toDouble(), m.captured(5).toDouble()));
         // Words of one line share their top edge.
-        if (m.captured(1).isEmpty()) {
+        if (m.captured().startsWith(u"<title>")) {
+            lines.append({m.captured(1), 0, {}});
+        } else if (m.captured(2).isEmpty()) {
             ++page;
-        } else if (!lines.isEmpty() && lines.last().page == page &&
-                   qAbs(lines.last().box.top() - box.top()) < 0.5) {
-            lines.last().text += u' ' + m.captured(5);
+        } else if (lines.last().page == page && qAbs(lines.last().box.top() - box.top()) < 0.5) {
+            lines.last().text += u' ' + m.captured(6);
             lines.last().box |= box;
         } else {
-            lines.append({m.captured(5), page, box});
+            lines.append({m.captured(6), page, box});
         }
     }
     return lines;
@@ -311,10 +313,10 @@ void Window::check(const QString &expected) const
 // Aspects of the window: labels (decimal|hex|binary, "~" for the input base's own),
 // entries (txtDecimal|txtHex|txtBinary_0..4), text (of the focused field), focus,
 // active, checked, shown, covered, enabled (of the items that need the list), count,
-// selected, list, clipboard, copied (its length), window, events; files, file:F,
-// dialog (what the save dialog proposed last), started, help, helptext, about (the
-// dialog open, or how many are left), keyvalue:key|name (what GetKeyValue finds, the
-// keys left open), printout, printlayout; code:key:text (a key press's character code).
+// selected, list, clipboard, copied (its length), xclip (the clipboard as another
+// program reads it), window, events; files, file:F, dialog (what the save dialog
+// proposed last), started, help, helptext, about (the dialog open, or how many are
+// left), printout, printlayout, fit:..., code:key:text (a key press's character code).
 QString Window::show(const QString &aspect) const
 {
     QStringList parts;
@@ -366,7 +368,7 @@ QString Window::show(const QString &aspect) const
     } else if (aspect == u"list") {
         for (int row = 0; row < list->count(); ++row)
             parts << list->item(row)->text();
-    } else if (aspect == u"xclip") { // the clipboard as another program reads it
+    } else if (aspect == u"xclip") {
         QProcess xclip;
         xclip.start("xclip", {"-o", "-selection", "clipboard"});
         // The program hands its text over from its event loop.
@@ -421,43 +423,26 @@ QString Window::show(const QString &aspect) const
         for (const char *name : {"lblTitle", "lblVersion", "cmdOK", "cmdSysInfo", "lblDescription"})
             parts << about->findChild<QWidget *>(name)->property("text").toString().section(". ", 0,
                                                                                             0);
-    } else if (aspect.startsWith(u"keyvalue:")) {
-        QString KeyVal = "before";
-        try {
-            const bool found = FrmAbout::GetKeyValue(platform::registry::localMachine,
-                                                     argument.section(u'|', 0, 0),
-                                                     argument.section(u'|', 1), KeyVal);
-            parts << (found ? "" : "!") + KeyVal;
-        } catch (const platform::Failure &) {
-            parts << "throws";
-        }
-        parts << QStringLiteral("%1 open").arg(platform::memoryregistry::openKeyCount());
     } else if (aspect == u"printout" || aspect == u"printlayout") {
         // The queue writes the file while the job runs: it is whole once no job is left.
         if (!QTest::qWaitFor(
                 [] {
-                    QProcess lpstat;
-                    lpstat.start("lpstat", {"-o"});
-                    return lpstat.waitForFinished(10000) && lpstat.exitCode() == 0 &&
-                           lpstat.readAllStandardOutput().isEmpty();
+                    return !QProcess::execute("sh",
+                                              {"-c", "jobs=$(lpstat -o) && [ -z \"$jobs\" ]"});
                 },
                 30000))
             qWarning("the print job did not complete");
-        const QList<PdfLine> lines = pdfLines(printout);
+        QList<PdfLine> lines = pdfLines(printout);
         if (aspect == u"printout") {
-            QProcess pdfinfo; // the job's name is the document's title
-            pdfinfo.start("pdfinfo", {printout});
-            pdfinfo.waitForFinished(10000);
-            static const QRegularExpression title("^Title: *(.*)$",
-                                                  QRegularExpression::MultilineOption);
-            parts << "title " + title.match(pdfinfo.readAllStandardOutput()).captured(1).trimmed();
-            for (qsizetype i = 0, n = 1; i < lines.size(); i += n, n = 1) {
+            parts << "title " + lines.value(0).text; // the job's name
+            for (qsizetype i = 1, n = 1; i < lines.size(); i += n, n = 1) {
                 while (i + n < lines.size() && lines[i + n].text == lines[i].text)
                     ++n;
                 parts << lines[i].text + (n > 1 ? QStringLiteral("*%1").arg(n) : "");
             }
             return parts.join(u'|');
         }
+        lines.removeFirst();
         if (lines.size() < 3)
             return "fewer than three lines";
         // Heights scale with the font size; columns are average characters of the line's
