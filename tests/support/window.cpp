@@ -499,8 +499,9 @@ QString Window::show(const QString &aspect) const
 
 QString Window::reference(const QString &before) const
 {
-    static const QRegularExpression decimal(R"(^\s*([+-]?)([0-9]+)\s*$)",
-                                            QRegularExpression::UseUnicodePropertiesOption);
+    // Blanks are Unicode's white space (PCRE's \s also takes U+180E, a format character).
+    static const QRegularExpression decimal(
+        R"(^[\p{Z}\t-\r\x{85}]*([+-]?)([0-9]+)[\p{Z}\t-\r\x{85}]*$)");
     const auto binary = [](const QString &hex) {
         QString bits;
         for (QChar digit : hex)
