@@ -25,7 +25,7 @@ QString read(const QString &path)
 // manager nothing activates a window but the program itself.
 template <typename T> void whenShown(std::function<void(T *)> answer)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // freed with the application should no dialog come
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
         auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible())
