@@ -137,15 +137,17 @@ private slots:
             keys.endsWith("=>") ? w.run(keys) : w.keys(keys);
             added = (added || kind->name == u"Add to Result") && kind->name != u"Clear Result";
             full += w.events.filter("The results list is full.").size();
-            const QString where = QStringLiteral("seed %1, event %2, %3 \"%4\"")
-                                      .arg(seed)
-                                      .arg(event)
-                                      .arg(kind->name, keys);
+            // Whatever fails below, this says where.
+            const auto where = qScopeGuard([&] {
+                if (QTest::currentTestFailed())
+                    qWarning("seed %u, event %d, %s \"%s\"", seed, event, qPrintable(kind->name),
+                             qPrintable(keys));
+            });
 
             const QString checked = w.show("checked");
             const QStringList mode = modes.value(checked);
-            QVERIFY2(!mode.isEmpty(), qPrintable(where + ": checked " + checked));
-            QVERIFY2(list->count() % 5 == 0 && list->count() <= 32767, qPrintable(where));
+            QVERIFY2(!mode.isEmpty(), qPrintable("checked " + checked));
+            QVERIFY(list->count() % 5 == 0 && list->count() <= 32767);
             QString expected =
                 QStringLiteral("shown=%1; enabled=%2")
                     .arg(mode[2], added ? "mnuEditCopy mnuEditSelect mnuFilePrint" : "");
@@ -156,12 +158,12 @@ private slots:
             // binary with Calculate.
             const bool binary = checked.endsWith("Binary");
             if (kind->name == u"mode" || kind->name == u"Clear Input") {
-                expected +=
-                    QStringLiteral("; covered=; labels=%1; entries=%2")
-                        .arg(mode[1],
-                             checked == before && kind->name == u"mode" ? entries : "||||||");
+                expected += "; covered=; labels=" + mode[1];
                 if (kind->name == u"mode" || binary)
                     expected += "; focus=" + mode[0];
+                // Compared apart: pasted text may hold the ";" that separates aspects.
+                QCOMPARE(w.show("entries"),
+                         checked == before && kind->name == u"mode" ? entries : "||||||");
             } else {
                 const QString reference = w.reference(labels);
                 expected += "; labels=" + ((binary ? calculated : w.show("entries") != entries) ||
@@ -179,7 +181,7 @@ private slots:
                          QString::fromLatin1(saved.toLocal8Bit()));
             }
             if (QTest::currentTestFailed())
-                QFAIL(qPrintable(where));
+                return;
             w.events.clear();
         }
         QStringList counts;
