@@ -1,6 +1,6 @@
-// libFuzzer targets, one for each input the outside world controls; FUZZ_INPUT names
-// the one this executable takes. A result other than the reference ends the process
-// as a crash would, so that libFuzzer keeps the input.
+// Fuzz targets, one for each input the outside world controls; FUZZ_INPUT names the
+// one this executable takes. A result other than the reference ends the process as a
+// crash would, so that libFuzzer keeps the input.
 
 #include "support/window.h"
 
@@ -42,7 +42,7 @@ namespace {
 
 // A registry value of any type (the first byte) and data (the rest), read as System
 // Info reads it, into 1,024 bytes: found as text or as a number, or not, and no key
-// left open.
+// left open. A value or key that is not there is not found, and leaves no text.
 [[maybe_unused]] int registryInput(const uint8_t *data, size_t size)
 {
     using namespace platform;
@@ -50,13 +50,18 @@ namespace {
         return 0;
     const QByteArray value(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
     memoryregistry::setValue(registry::localMachine, "SOFTWARE\\Fuzz", "Tool", data[0], value);
-    QString found = "before";
-    try {
-        if (!FrmAbout::GetKeyValue(registry::localMachine, "SOFTWARE\\Fuzz", "Tool", found))
-            found.prepend(u'!');
-    } catch (const Failure &) {
-        found = "throws";
-    }
+    const auto read = [](const QString &key, const QString &name) {
+        QString found = "before";
+        try {
+            if (!FrmAbout::GetKeyValue(registry::localMachine, key, name, found))
+                found.prepend(u'!');
+        } catch (const Failure &) {
+            found = "throws";
+        }
+        return found + u'|';
+    };
+    const QString found = read("SOFTWARE\\Fuzz", "Tool") + read("SOFTWARE\\Fuzz", "Other") +
+                          read("SOFTWARE\\None", "Tool");
     // Without one terminating zero: a string's text, or a number's bytes, most
     // significant first.
     const QByteArray bytes = value.endsWith('\0') ? value.chopped(1) : value;
@@ -68,9 +73,9 @@ namespace {
                              : data[0] == 1        ? QString::fromLocal8Bit(bytes)
                              : data[0] == 4        ? number
                                                    : "before";
-    if (found != expected || memoryregistry::openKeyCount() != 0)
-        qFatal("found \"%s\", not \"%s\"; %d keys open", qPrintable(found), qPrintable(expected),
-               memoryregistry::openKeyCount());
+    if (found != expected + "|!|!|" || memoryregistry::openKeyCount() != 0)
+        qFatal("found \"%s\", not \"%s|!|!|\"; %d keys open", qPrintable(found),
+               qPrintable(expected), memoryregistry::openKeyCount());
     return 0;
 }
 
@@ -88,3 +93,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     return FUZZ_INPUT(data, size);
 }
+
+#ifdef FUZZ_REPLAY
+// Built without libFuzzer: runs each file of the folders given, as libFuzzer does with
+// -runs=0, so that every build replays the corpus.
+int main(int argc, char **argv)
+{
+    LLVMFuzzerInitialize(&argc, &argv);
+    for (int i = 1; i < argc; ++i) {
+        for (const QFileInfo &input : QDir(argv[i]).entryInfoList(QDir::Files)) {
+            QFile file(input.filePath());
+            const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(data.constData()),
+                                   size_t(data.size()));
+        }
+    }
+}
+#endif
