@@ -387,14 +387,19 @@ QString Window::show(const QString &aspect) const
                          return w->isVisible() && atCentre != w && !w->isAncestorOf(atCentre);
                      });
     } else if (aspect == u"window") {
-        // The client area whole below the menu bar, a fixed size, centred on the screen.
+        // The client area whole below the menu bar, a fixed size, centred on the screen,
+        // with the keyboard icon.
         const QRect client(frm.centralWidget()->mapTo(&frm, QPoint()), frm.centralWidget()->size());
         const QPoint offCentre =
             frm.geometry().center() - frm.screen()->availableGeometry().center();
         parts << frm.windowTitle()
               << (frm.rect().contains(client) ? "client area whole" : "client area cut")
               << (frm.minimumSize() == frm.maximumSize() ? "fixed" : "sizable")
-              << (offCentre.manhattanLength() <= 4 ? "centred" : "off centre");
+              << (offCentre.manhattanLength() <= 4 ? "centred" : "off centre")
+              << (frm.windowIcon().pixmap(32).toImage() ==
+                          QIcon(":/app/keyboard.xpm").pixmap(32).toImage()
+                      ? "keyboard icon"
+                      : "other icon");
     } else if (aspect == u"files") {
         return QDir(m_dir.path()).entryList(QDir::Files).join(u' ');
     } else if (aspect.startsWith(u"file:")) {
