@@ -13,7 +13,7 @@ for input in entry registry; do
     log="build-asan/fuzz-$input.log"
     # Leaks are looked for once, as the run ends: after every input, that costs nine
     # tenths of the inputs.
-    if ! (cd build-asan && "fuzz/${input}fuzz" -max_total_time="${1:-60}" -detect_leaks=0 \
+    if ! (cd build-asan && "tests/fuzz/${input}fuzz" -max_total_time="${1:-60}" -detect_leaks=0 \
         -print_final_stats=1 "corpus/$input" "../fuzz/corpus/$input") >"$log" 2>&1; then
         tail -n 60 "$log"
         echo "${input}fuzz failed; its whole output is in $log" >&2
