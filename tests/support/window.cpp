@@ -66,7 +66,8 @@ QList<PdfLine> pdfLines(const QString &path)
             lines.append({m.captured(1), 0, {}});
         } else if (m.captured(2).isEmpty()) {
             ++page;
-        } else if (lines.last().page == page && qAbs(lines.last().box.top() - box.top()) < 0.5) {
+        } else if (!lines.isEmpty() && lines.last().page == page &&
+                   qAbs(lines.last().box.top() - box.top()) < 0.5) {
             lines.last().text += u' ' + m.captured(6);
             lines.last().box |= box;
         } else {
