@@ -1,12 +1,26 @@
 # The main window as a screen reader meets it, through AT-SPI: the entry fields found
-# by name, "255" typed with AT-SPI's keyboard events, the results read back. Run on a
-# session bus of its own: atspi.py PROGRAM.
+# by name, "255" typed with AT-SPI's keyboard events, the results read back. Runs on a
+# session bus of its own, with a settings and runtime folder of its own, so that it
+# neither reads nor writes the user's desktop settings: atspi.py PROGRAM.
+import os
 import subprocess
 import sys
+import tempfile
 import time
 
+if "VOXTREL_ATSPI_BUS" not in os.environ:
+    if subprocess.run(["dbus-run-session", "--", "true"], capture_output=True).returncode:
+        print("SKIP: no session bus (dbus-run-session failed)")
+        sys.exit(1 if os.environ.get("VOXTREL_REQUIRE_ATSPI") else 77)
+    with tempfile.TemporaryDirectory() as home:
+        env = dict(os.environ, VOXTREL_ATSPI_BUS="1", HOME=home)
+        for name in ("XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_DATA_HOME"):
+            env[name] = os.path.join(home, name)
+            os.mkdir(env[name], 0o700)
+        sys.exit(subprocess.run(["dbus-run-session", "--", sys.executable, *sys.argv], env=env).returncode)
+
 import pyatspi
-from gi.repository import GLib
+from gi.repository import Gio, GLib
 
 
 def wait(what, probe):
@@ -25,9 +39,17 @@ def find(root, name=None, role=None):
     return pyatspi.findDescendant(root, lambda a: name in (None, a.name) and role in (None, a.getRole()))
 
 
-# A screen reader switches Qt's bridge on through the accessibility bus's status.
-subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set",
-                "string:org.a11y.Status", "string:IsEnabled", "variant:boolean:true"], check=True)
+# A screen reader switches Qt's bridge on through the accessibility bus's status. The
+# call waits for its reply: the bus launcher is started by this very call, and a call
+# whose sender leaves before that is dropped.
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+status = ("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties")
+bus.call_sync(*status, "Set", GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
+              None, Gio.DBusCallFlags.NONE, -1)
+enabled = bus.call_sync(*status, "Get", GLib.Variant("(ss)", ("org.a11y.Status", "IsEnabled")),
+                        None, Gio.DBusCallFlags.NONE, -1).unpack()[0]
+if not enabled:
+    sys.exit("FAIL: the accessibility bus reads IsEnabled false after it was set")
 program = subprocess.Popen([sys.argv[1], "-platform", "xcb"])
 try:
     app = wait("Voxtrel", lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Voxtrel"), None))
