@@ -38,23 +38,23 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    fitFonts(app::textFamily);
+    fitFonts(app::textFamilies);
     connectHandlers();
     Form_Load();
 }
 
-void FrmMain::fitFonts(const QString &family)
+void FrmMain::fitFonts(const QStringList &families)
 {
     const QString decimal = QStringLiteral("0123456789");
     const QString hex = QStringLiteral("0123456789ABCDEF");
-    app::fitText(ui->txtDecimal, decimal, 9, family);
-    app::fitText(ui->lblDecimal, decimal, 10, family);
-    app::fitText(ui->txtHex, hex, 8, family);
-    app::fitText(ui->lblHex, hex, 8, family);
-    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, family);
+    app::fitText(ui->txtDecimal, decimal, 9, families);
+    app::fitText(ui->lblDecimal, decimal, 10, families);
+    app::fitText(ui->txtHex, hex, 8, families);
+    app::fitText(ui->lblHex, hex, 8, families);
+    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, families);
     for (QLineEdit *box : txtBinary)
-        app::fitText(box, QStringLiteral("01"), 4, family);
-    app::fitText(ui->cmdCalculate, {}, 0, family);
+        app::fitText(box, QStringLiteral("01"), 4, families);
+    app::fitText(ui->cmdCalculate, {}, 0, families);
 }
 
 FrmMain::~FrmMain() = default;

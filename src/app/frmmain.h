@@ -37,8 +37,9 @@ public:
     ~FrmMain() override;
 
     // Fits the fonts of the entry fields, result labels and Calculate Binary to the
-    // longest text each shows, in family or, where it is missing, what stands in.
-    void fitFonts(const QString &family);
+    // longest text each shows, in the first of families installed or, where none
+    // is, what stands in.
+    void fitFonts(const QStringList &families);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -28,12 +28,12 @@ QRectF textRoom(const QWidget *control)
     return control->contentsRect();
 }
 
-void fitText(QWidget *control, const QString &chars, int count, const QString &family)
+void fitText(QWidget *control, const QString &chars, int count, const QStringList &families)
 {
     const QRectF room = textRoom(control);
     const auto *button = qobject_cast<const QPushButton *>(control);
     QFont font = control->font();
-    font.setFamily(family);
+    font.setFamilies(families);
     for (qreal points = 9; points > 4; points -= 0.5) {
         font.setPointSizeF(points);
         const QFontMetricsF metrics(font, control);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 class QRectF;
 class QWidget;
@@ -11,11 +11,15 @@ class QWidget;
 // as that room; a button's caption, its ink included, inside the bevel.
 namespace app {
 
-// A narrow face of a font package the program depends on. When fontconfig finds
-// another in its place, the sizes are fitted to that one.
-inline constexpr char textFamily[] = "Liberation Sans Narrow";
+// Narrow faces, the first that is installed taken: Liberation's (the package depends
+// on it; Debian 13 ships it apart from the other Liberation faces), the URW base
+// fonts', and DejaVu's condensed one. Where none is, the sizes are fitted to whatever
+// fontconfig puts in their place.
+inline const QStringList textFamilies = {QStringLiteral("Liberation Sans Narrow"),
+                                         QStringLiteral("Nimbus Sans Narrow"),
+                                         QStringLiteral("DejaVu Sans Condensed")};
 
-void fitText(QWidget *control, const QString &chars, int count, const QString &family);
+void fitText(QWidget *control, const QString &chars, int count, const QStringList &families);
 
 // The room a control's text has: a line edit's contents less its text margins and
 // the two pixels it keeps on each side, a button's contents inside its bevel, a
