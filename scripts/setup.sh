@@ -5,8 +5,10 @@ set -euo pipefail
 VOXTREL_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    # The narrow face the small controls ask for, and the fallback.
-    fonts-liberation fonts-dejavu-core
+    # The narrow face the small controls ask for, and the face of everything else.
+    # Debian 13 ships Liberation Sans Narrow in a package of its own; before, it came
+    # with the other Liberation faces.
+    "fonts-liberation-sans-narrow|fonts-liberation" fonts-dejavu-core
     xvfb xauth
     # The launcher icons are rendered from their drawing while building.
     librsvg2-bin
@@ -16,34 +18,48 @@ VOXTREL_PACKAGES=(
     # Another program holding and reading the clipboard.
     xclip
     # The screen-reader test: a session bus with the accessibility bus, and a client.
-    dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+    # Its status is kept in the desktop settings, as on a desktop, with dconf.
+    dbus-daemon dbus-bin at-spi2-core python3-pyatspi dconf-gsettings-backend
 )
 
 # The asan build and its fuzz targets (cmake --preset asan, scripts/fuzz.sh): Clang
 # with its sanitizer and libFuzzer runtimes.
-VOXTREL_ASAN_PACKAGES=(clang libclang-rt-14-dev)
+VOXTREL_ASAN_PACKAGES=(clang libclang-rt-dev)
 
 # What scripts/check-package.sh needs besides: CPack's dependency search and the
 # validators of the Debian package, its launcher and its metainfo.
 VOXTREL_PACKAGE_TOOLS=(dpkg-dev file desktop-file-utils appstream lintian)
 
+# Installs the packages named that are missing; of "a|b", the first the release has.
 voxtrel_install_packages() {
-    local missing=()
+    local sudo=() missing=() updated=no pkg choice
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    update() {
+        if [ ${#sudo[@]} -gt 0 ] && ! command -v sudo >/dev/null; then
+            echo "Missing packages: ${missing[*]:-$*}; run as root or install sudo." >&2
+            exit 1
+        fi
+        "${sudo[@]}" apt-get update -qq
+        updated=yes
+    }
     for pkg in "$@"; do
+        while [[ $pkg == *'|'* ]]; do
+            choice=
+            for choice in ${pkg//|/ } ''; do
+                apt-cache show "$choice" >/dev/null 2>&1 && break
+            done
+            [ -n "$choice" ] && pkg=$choice && break
+            [ $updated = no ] || { echo "No package of $pkg in this release." >&2; exit 1; }
+            update "$pkg"
+        done
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || {
-            echo "Missing packages: ${missing[*]}; run as root or install sudo." >&2
-            exit 1
-        }
-        sudo=(sudo)
-    fi
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
+    [ $updated = yes ] || update
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
 }
