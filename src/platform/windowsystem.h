@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+
+// The window system the program's window lives on.
+namespace platform {
+
+// The Qt platform to ask for: "xcb" in a Wayland session that has an X server too,
+// as there the window opens centred in the desktop's own frame, which a Wayland
+// client can neither place nor ask for; empty where Qt's own choice stands, also
+// wherever the user named a platform (QT_QPA_PLATFORM, -platform).
+QByteArray preferredQtPlatform(int argc, char *argv[], const QProcessEnvironment &environment);
+
+} // namespace platform
