@@ -2,6 +2,7 @@
 
 #include "app/fieldevents.h"
 #include "app/textfit.h"
+#include "platform/windowsystem.h"
 #include "ui_frmmain.h"
 
 #include <QCloseEvent>
@@ -34,7 +35,8 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui:
                    Qt::MSWindowsFixedSizeDialogHint);
     const QSize client(476, 198);
     ui->centralwidget->setFixedSize(client);
-    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+    platform::fixWindowSize(this,
+                            {client.width(), client.height() + menuBar()->sizeHint().height()});
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 

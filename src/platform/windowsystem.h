@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QProcessEnvironment>
+#include <QSize>
+
+class QWidget;
 
 // The window system the program's window lives on.
 namespace platform {
@@ -11,5 +14,8 @@ namespace platform {
 // client can neither place nor ask for; empty where Qt's own choice stands, also
 // wherever the user named a platform (QT_QPA_PLATFORM, -platform).
 QByteArray preferredQtPlatform(int argc, char *argv[], const QProcessEnvironment &environment);
+
+// Gives window a size the user cannot change.
+void fixWindowSize(QWidget *window, QSize size);
 
 } // namespace platform
