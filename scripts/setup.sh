@@ -20,6 +20,8 @@ VOXTREL_PACKAGES=(
     # The screen-reader test: a session bus with the accessibility bus, and a client.
     # Its status is kept in the desktop settings, as on a desktop, with dconf.
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi dconf-gsettings-backend
+    # A Wayland session: a compositor, Qt's Wayland platform, and a clipboard client.
+    weston qt6-wayland wl-clipboard
 )
 
 # The asan build and its fuzz targets (cmake --preset asan, scripts/fuzz.sh): Clang
