@@ -95,18 +95,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 }
 
 #ifdef FUZZ_REPLAY
-// Built without libFuzzer: runs each file of the folders given, as libFuzzer does with
-// -runs=0, so that every build replays the corpus.
+// Built without libFuzzer: runs each file of the corpus folders given once, as libFuzzer
+// does with -runs=0, so that every build replays the corpus; libFuzzer's options are
+// passed over. A folder that is missing or empty is a failure, not a pass.
 int main(int argc, char **argv)
 {
     LLVMFuzzerInitialize(&argc, &argv);
+    int folders = 0;
     for (int i = 1; i < argc; ++i) {
-        for (const QFileInfo &input : QDir(argv[i]).entryInfoList(QDir::Files)) {
+        if (argv[i][0] == '-')
+            continue;
+        const QFileInfoList inputs = QDir(argv[i]).entryInfoList(QDir::Files);
+        if (inputs.isEmpty())
+            qFatal("no inputs in %s (missing or empty)", argv[i]);
+        ++folders;
+        for (const QFileInfo &input : inputs) {
             QFile file(input.filePath());
             const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
             LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(data.constData()),
                                    size_t(data.size()));
         }
     }
+    if (folders == 0)
+        qFatal("no corpus folder given");
 }
 #endif

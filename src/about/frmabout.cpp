@@ -69,7 +69,8 @@ void FrmAbout::StartSysInfo()
     } catch (const platform::Failure &) {
         // Reported below, as the tool is then unavailable all the same.
     }
-    platform::msgBox(QStringLiteral("System Information Is Unavailable At This Time"));
+    platform::msgBox(QStringLiteral("System Information Is Unavailable At This Time"),
+                     platform::MsgIcon::None, identity::appTitle());
 }
 
 bool FrmAbout::GetKeyValue(const Key &KeyRoot, const QString &KeyName, const QString &SubKeyRef,

@@ -1,6 +1,7 @@
 #include "about/frmabout.h"
 #include "about/helpfile.h"
 #include "app/frmmain.h"
+#include "app/identity.h"
 #include "platform/failure.h"
 #include "platform/helpviewer.h"
 #include "platform/messagebox.h"
@@ -20,7 +21,7 @@ void FrmMain::mnHelpContents_Click()
         platform::showHelp(this, about::helpFile().toLocal8Bit().constData(),
                            platform::helpContents, &unusedData);
     } catch (const platform::Failure &failure) {
-        platform::msgBox(failure.description());
+        platform::msgBox(failure.description(), platform::MsgIcon::None, identity::appTitle());
     }
 }
 

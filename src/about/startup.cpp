@@ -1,6 +1,5 @@
-// Compiled into each program rather than into voxtrel_core: the program run from the
-// build tree and the installed one name different copies of the help file, and the
-// tests choose their own settings.
+// Compiled into the program rather than into voxtrel_core: the help-file setting is
+// the program's, and the tests choose their own.
 #include "about/helpfile.h"
 #include "platform/registry.h"
 
@@ -9,8 +8,8 @@
 
 namespace {
 
-// The installed program's setting is relative to its own folder, as the install
-// prefix is only known once the program is in place.
+// A relative setting is taken from the program's own folder, as the install prefix is
+// only known once the program is in place.
 QString resolvedHelpFile()
 {
     const QString setting = QStringLiteral(VOXTREL_HELP_FILE);

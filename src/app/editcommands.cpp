@@ -2,6 +2,7 @@
 // program.
 
 #include "app/frmmain.h"
+#include "app/identity.h"
 
 #include "platform/messagebox.h"
 #include "platform/processend.h"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/identity.h"
-
 #include <QString>
 
 // Message boxes and the system beep. On screen a box is a modal QMessageBox with
@@ -16,8 +14,9 @@ enum class MsgIcon
     Critical
 };
 
-void msgBox(const QString &text, MsgIcon icon = MsgIcon::None,
-            const QString &title = identity::appTitle());
+// The caller names the title; the application's own title where a box has none of
+// its own.
+void msgBox(const QString &text, MsgIcon icon, const QString &title);
 void beep();
 
 class Notifier

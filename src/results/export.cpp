@@ -1,6 +1,7 @@
 // Save As, Print Result, Copy and Notepad: the results list leaving the program.
 
 #include "app/frmmain.h"
+#include "app/identity.h"
 
 #include "platform/failure.h"
 #include "platform/messagebox.h"

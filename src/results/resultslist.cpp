@@ -3,6 +3,7 @@
 #include "results/resultslist.h"
 
 #include "app/frmmain.h"
+#include "app/identity.h"
 #include "platform/messagebox.h"
 #include "results/resultblock.h"
 #include "ui_frmmain.h"
@@ -69,7 +70,7 @@ void FrmMain::mnuFileAdd_Click()
     } else {
         platform::msgBox(QStringLiteral("The results list is full. Please save the results and "
                                         "clear the list before adding more."),
-                         platform::MsgIcon::Information);
+                         platform::MsgIcon::Information, identity::appTitle());
     }
     ui->mnuFilePrint->setEnabled(true);
     ui->mnuEditCopy->setEnabled(true);

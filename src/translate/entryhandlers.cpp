@@ -3,6 +3,7 @@
 // another one.
 
 #include "app/frmmain.h"
+#include "app/identity.h"
 
 #include "platform/messagebox.h"
 #include "translate/numbertext.h"

@@ -9,18 +9,17 @@ import tempfile
 import time
 
 if "VOXTREL_ATSPI_BUS" not in os.environ:
+    if not os.environ.get("DISPLAY"):
+        sys.exit(print("SKIP: no X server (DISPLAY is not set)") or 77)
     if subprocess.run(["dbus-run-session", "--", "true"], capture_output=True).returncode:
-        print("SKIP: no session bus (dbus-run-session failed)")
-        sys.exit(1 if os.environ.get("VOXTREL_REQUIRE_ATSPI") else 77)
+        sys.exit(print("SKIP: no session bus (dbus-run-session failed)") or 77)
     with tempfile.TemporaryDirectory() as home:
-        env = dict(os.environ, VOXTREL_ATSPI_BUS="1", HOME=home)
-        for name in ("XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_DATA_HOME"):
-            env[name] = os.path.join(home, name)
-            os.mkdir(env[name], 0o700)
+        folders = ("HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_DATA_HOME")
+        env = dict(os.environ, VOXTREL_ATSPI_BUS="1", **dict.fromkeys(folders, home))
         sys.exit(subprocess.run(["dbus-run-session", "--", sys.executable, *sys.argv], env=env).returncode)
 
 import pyatspi
-from gi.repository import Gio, GLib
+from gi.repository import GLib
 
 
 def wait(what, probe):
@@ -41,15 +40,10 @@ def find(root, name=None, role=None):
 
 # A screen reader switches Qt's bridge on through the accessibility bus's status. The
 # call waits for its reply: the bus launcher is started by this very call, and a call
-# whose sender leaves before that is dropped.
-bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-status = ("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties")
-bus.call_sync(*status, "Set", GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
-              None, Gio.DBusCallFlags.NONE, -1)
-enabled = bus.call_sync(*status, "Get", GLib.Variant("(ss)", ("org.a11y.Status", "IsEnabled")),
-                        None, Gio.DBusCallFlags.NONE, -1).unpack()[0]
-if not enabled:
-    sys.exit("FAIL: the accessibility bus reads IsEnabled false after it was set")
+# whose sender has left by then is dropped.
+subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+                "variant:boolean:true"], check=True, stdout=subprocess.DEVNULL)
 program = subprocess.Popen([sys.argv[1], "-platform", "xcb"])
 try:
     app = wait("Voxtrel", lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Voxtrel"), None))
