@@ -8,10 +8,10 @@
 
 int main(int argc, char *argv[])
 {
-    // The platform goes to Qt as an argument, so that programs started from here
-    // make their own choice.
-    QByteArray option[] = {"-platform", platform::preferredQtPlatform(
-                                            argc, argv, QProcessEnvironment::systemEnvironment())};
+    // The platform goes to Qt as an argument, so that programs started from here make
+    // their own choice; first, so that a -platform of the user's, later, wins.
+    QByteArray option[] = {"-platform",
+                           platform::preferredQtPlatform(QProcessEnvironment::systemEnvironment())};
     std::vector<char *> arguments(argv, argv + argc);
     if (!option[1].isEmpty())
         arguments.insert(arguments.begin() + 1, {option[0].data(), option[1].data()});

@@ -6,26 +6,21 @@
 
 namespace platform {
 
-QByteArray preferredQtPlatform(int argc, char *argv[], const QProcessEnvironment &environment)
+QByteArray preferredQtPlatform(const QProcessEnvironment &environment)
 {
     const auto named = [&](const char *name) { return !environment.value(name).isEmpty(); };
     const bool wayland = named("WAYLAND_DISPLAY") ||
                          environment.value("XDG_SESSION_TYPE") == QLatin1String("wayland");
-    if (!wayland || !named("DISPLAY") || named("QT_QPA_PLATFORM"))
-        return {};
-    for (int i = 1; i < argc; ++i) {
-        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
-            return {};
-    }
-    return "xcb";
+    return wayland && named("DISPLAY") && !named("QT_QPA_PLATFORM") ? "xcb" : "";
 }
 
 namespace {
 
-// A Wayland compositor sets the window's size and state, whatever its size hints say,
-// and a strict one ends the connection of a window that keeps a size of its own while
-// it is maximized or full screen. So the window takes what is configured, asks at once
-// to be a normal window again, and then takes its own size back.
+// A compositor or window manager may maximize, full-screen or resize a window whatever
+// its size hints say (weston does, its own windows and X11 ones alike), and a strict
+// Wayland one ends the connection of a window that keeps a size of its own while it is
+// maximized or full screen. So the window takes what it is given, asks at once to be a
+// normal window again, and then takes its own size back.
 class SizeKeeper : public QObject
 {
 public:
@@ -59,13 +54,14 @@ private:
 
 void fixWindowSize(QWidget *window, QSize size)
 {
-    if (QGuiApplication::platformName() != QLatin1String("wayland")) {
+    // On Wayland without a maximum size, which Qt would hold the window to against
+    // what is configured.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        window->setMinimumSize(size);
+        window->resize(size);
+    } else {
         window->setFixedSize(size);
-        return;
     }
-    // No maximum size: Qt would hold the window to it against what is configured.
-    window->setMinimumSize(size);
-    window->resize(size);
     new SizeKeeper(window, size);
 }
 
