@@ -1,6 +1,7 @@
 #include "about/frmabout.h"
 
 #include "app/identity.h"
+#include "app/textfit.h"
 #include "platform/failure.h"
 #include "platform/messagebox.h"
 #include "platform/startprogram.h"
@@ -21,6 +22,9 @@ FrmAbout::FrmAbout(const QWidget &frmMain)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    // The buttons' sizes are fixed: their captions get the largest size that fits.
+    for (QPushButton *button : {ui->cmdOK, ui->cmdSysInfo})
+        app::fitText(button, {}, 0, {QFontInfo(button->font()).family()});
     connect(ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connect(ui->cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
     Form_Load();

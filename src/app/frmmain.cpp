@@ -3,10 +3,48 @@
 #include "app/fieldevents.h"
 #include "app/textfit.h"
 #include "platform/windowsystem.h"
+#include "results/resultblock.h"
 #include "ui_frmmain.h"
 
 #include <QCloseEvent>
+#include <QProxyStyle>
 #include <QScreen>
+
+#include <optional>
+#include <QStyleOptionMenuItem>
+
+namespace {
+
+// The window's style, but for a separator's caption, which it leaves out.
+class SeparatorsUntitled : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        const auto copy = untitled(option);
+        QProxyStyle::drawControl(element, copy ? &*copy : option, painter, widget);
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        const auto copy = untitled(option);
+        return QProxyStyle::sizeFromContents(type, copy ? &*copy : option, size, widget);
+    }
+
+private:
+    static std::optional<QStyleOptionMenuItem> untitled(const QStyleOption *option)
+    {
+        const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+        if (!item || item->menuItemType != QStyleOptionMenuItem::Separator)
+            return std::nullopt;
+        QStyleOptionMenuItem copy(*item);
+        copy.text.clear();
+        return copy;
+    }
+};
+
+} // namespace
 
 FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
 {
@@ -15,9 +53,14 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui:
                  ui->txtBinary_4};
 
     // Designer has no named separators; these items exist under their names so
-    // that the menu tree can be read back whole.
+    // that the menu tree can be read back whole. Their caption "-" marks them as
+    // separators, and is not drawn: a style draws a separator's text as a title.
     for (QAction *bar : {ui->mnuFileBar1, ui->mnuFileBar2, ui->mnuEditBar1, ui->mnuEdirBar2})
         bar->setSeparator(true);
+    auto *menuStyle = new SeparatorsUntitled;
+    menuStyle->setParent(this);
+    for (QMenu *menu : {ui->mnuFile, ui->mnuEdit})
+        menu->setStyle(menuStyle);
 
     // Each frame's label is created after its entry field and so would cover it;
     // the entry fields and the button are drawn above the labels.
@@ -40,6 +83,7 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
+    app::groupDigits(ui->lblBinary);
     fitFonts(app::textFamilies);
     connectHandlers();
     Form_Load();
@@ -53,10 +97,16 @@ void FrmMain::fitFonts(const QStringList &families)
     app::fitText(ui->lblDecimal, decimal, 10, families);
     app::fitText(ui->txtHex, hex, 8, families);
     app::fitText(ui->lblHex, hex, 8, families);
-    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, families);
+    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, families, 7 * app::groupGap);
     for (QLineEdit *box : txtBinary)
         app::fitText(box, QStringLiteral("01"), 4, families);
     app::fitText(ui->cmdCalculate, {}, 0, families);
+    // A block's first four lines, of the largest number; the binary one is the longest.
+    app::fitLines(ui->lstResult,
+                  results::resultBlock(QStringLiteral("Decimal"), QStringLiteral("4294967295"),
+                                       QStringLiteral("FFFFFFFF"), QString(32, u'1'))
+                      .first(4),
+                  families);
 }
 
 FrmMain::~FrmMain() = default;

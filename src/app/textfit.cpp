@@ -1,13 +1,65 @@
 #include "app/textfit.h"
 
+#include <QAbstractItemView>
+#include <QEvent>
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 
+#include <functional>
+
 namespace app {
+
+namespace {
+
+// Sets the largest size, at most 9 points, of the first of families installed at which
+// the text that size measures fits the control's text room.
+void fit(QWidget *control, const QStringList &families,
+         const std::function<QSizeF(const QFontMetricsF &)> &size)
+{
+    const QRectF room = textRoom(control);
+    QFont font = control->font();
+    font.setFamilies(families);
+    for (qreal points = 9; points > 4; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QSizeF text = size(QFontMetricsF(font, control));
+        if (text.width() <= room.width() && text.height() <= room.height())
+            break;
+    }
+    control->setFont(font);
+}
+
+class DigitGroups : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto *label = static_cast<QLabel *>(watched);
+        QPainter painter(label);
+        const QString text = label->text();
+        QRectF room = label->contentsRect();
+        for (qsizetype start = 0, length = text.size() % 4 ? text.size() % 4 : 4;
+             start < text.size(); start += length, length = 4) {
+            const QString group = text.mid(start, length);
+            painter.drawText(room, Qt::AlignLeft | (label->alignment() & Qt::AlignVertical_Mask),
+                             group);
+            room.setLeft(room.left() + painter.fontMetrics().horizontalAdvance(group) + groupGap);
+        }
+        return true;
+    }
+};
+
+} // namespace
 
 QRectF textRoom(const QWidget *control)
 {
@@ -25,27 +77,42 @@ QRectF textRoom(const QWidget *control)
         option.text = button->text();
         return style->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     }
+    if (const auto *list = qobject_cast<const QAbstractItemView *>(control)) {
+        // The vertical scroll bar counted in, as the list soon has one.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+        const int bar = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        return QRectF(list->contentsRect()).adjusted(margin, 0, -margin - bar, 0);
+    }
     return control->contentsRect();
 }
 
-void fitText(QWidget *control, const QString &chars, int count, const QStringList &families)
+void fitText(QWidget *control, const QString &chars, int count, const QStringList &families,
+             qreal besides)
 {
-    const QRectF room = textRoom(control);
     const auto *button = qobject_cast<const QPushButton *>(control);
-    QFont font = control->font();
-    font.setFamilies(families);
-    for (qreal points = 9; points > 4; points -= 0.5) {
-        font.setPointSizeF(points);
-        const QFontMetricsF metrics(font, control);
+    fit(control, families, [&](const QFontMetricsF &metrics) {
+        if (button)
+            return metrics.tightBoundingRect(button->text()).size();
         qreal widest = 0;
         for (QChar ch : chars)
             widest = qMax(widest, metrics.horizontalAdvance(ch));
-        const QSizeF text = button ? metrics.tightBoundingRect(button->text()).size()
-                                   : QSizeF(widest * count, metrics.height());
-        if (text.width() <= room.width() && text.height() <= room.height())
-            break;
-    }
-    control->setFont(font);
+        return QSizeF(widest * count + besides, metrics.height());
+    });
+}
+
+void fitLines(QAbstractItemView *list, const QStringList &lines, const QStringList &families)
+{
+    fit(list, families, [&](const QFontMetricsF &metrics) {
+        qreal widest = 0;
+        for (const QString &line : lines)
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        return QSizeF(widest, metrics.height());
+    });
+}
+
+void groupDigits(QLabel *label)
+{
+    label->installEventFilter(new DigitGroups(label));
 }
 
 } // namespace app

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QAbstractItemView;
+class QLabel;
 class QRectF;
 class QWidget;
 
@@ -19,11 +21,21 @@ inline const QStringList textFamilies = {QStringLiteral("Liberation Sans Narrow"
                                          QStringLiteral("Nimbus Sans Narrow"),
                                          QStringLiteral("DejaVu Sans Condensed")};
 
-void fitText(QWidget *control, const QString &chars, int count, const QStringList &families);
+// besides: room the control keeps for more than the characters (gaps between groups).
+void fitText(QWidget *control, const QString &chars, int count, const QStringList &families,
+             qreal besides = 0);
+// A list's font, fitted so that each of lines shows whole across its viewport.
+void fitLines(QAbstractItemView *list, const QStringList &lines, const QStringList &families);
+
+// Draws a label's binary digits in groups of four, counted from the right, groupGap
+// pixels apart: the narrow face's "1" has a foot, and a row of them reads as one bar.
+// The label's text stays the digits alone, as a screen reader reads them.
+inline constexpr int groupGap = 3;
+void groupDigits(QLabel *label);
 
 // The room a control's text has: a line edit's contents less its text margins and
-// the two pixels it keeps on each side, a button's contents inside its bevel, a
-// label's contents rectangle.
+// the two pixels it keeps on each side, a button's contents inside its bevel, a list's
+// viewport beside a vertical scroll bar less an item's margins, a label's contents.
 QRectF textRoom(const QWidget *control);
 
 } // namespace app

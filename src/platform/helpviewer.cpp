@@ -3,6 +3,7 @@
 #include "platform/failure.h"
 
 #include <QFile>
+#include <QScreen>
 #include <QStringDecoder>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -60,6 +61,10 @@ bool showHelp(QWidget *owner, const char *helpFile, std::uint32_t command, const
     const bool shown = showContents(browser, QString::fromLocal8Bit(helpFile));
     QWidget *window = browser->window();
     window->show();
+    // Never larger than the screen's free area, frame included, as on a small or
+    // high-density screen.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->resize(window->size().boundedTo(window->screen()->availableSize() - frame));
     window->raise();
     window->activateWindow();
     return shown;

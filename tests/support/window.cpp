@@ -497,6 +497,8 @@ QString Window::show(const QString &aspect) const
         // Measured in the font Qt resolved.
         const QStringList a = argument.split(u':');
         const QWidget *control = frm.findChild<QWidget *>(a[0]);
+        if (!control && about)
+            control = about->findChild<QWidget *>(a[0]);
         const QFontInfo resolved(control->font());
         QFont font(resolved.family());
         font.setPointSizeF(resolved.pointSizeF());
@@ -511,6 +513,55 @@ QString Window::show(const QString &aspect) const
                                    : QSizeF(widest * a.value(2).toInt(), metrics.height());
         const QRectF room = app::textRoom(control);
         return text.width() <= room.width() && text.height() <= room.height() ? "fits" : "cut";
+    } else if (aspect == u"separators") {
+        // Each drawn as a bare separator, put for the while between the first two items
+        // of the same menu, is drawn.
+        for (QMenu *menu : frm.menuBar()->findChildren<QMenu *>()) {
+            const std::unique_ptr<QAction> bare(menu->insertSeparator(menu->actions().value(1)));
+            menu->adjustSize();
+            for (QAction *action : menu->actions())
+                if (action->isSeparator() && action != bare.get())
+                    parts << action->objectName() +
+                                 (menu->grab(menu->actionGeometry(action)).toImage() ==
+                                          menu->grab(menu->actionGeometry(bare.get())).toImage()
+                                      ? " line"
+                                      : " drawn otherwise");
+        }
+    } else if (aspect.startsWith(u"groups:")) {
+        // Runs of ink (any pixel not the background) apart by 2 px or more of background
+        // in every row.
+        const QImage image = frm.findChild<QWidget *>(argument)->grab().toImage();
+        QList<int> inked;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (image.pixel(x, y) != image.pixel(0, 0)) {
+                    inked << x;
+                    break;
+                }
+        if (!inked.isEmpty() && inked.last() == image.width() - 1)
+            return "ink at the right edge";
+        int runs = !inked.isEmpty();
+        for (qsizetype i = 1; i < inked.size(); ++i)
+            runs += inked[i] - inked[i - 1] > 2;
+        return QStringLiteral("%1 runs apart by 2 px or more").arg(runs);
+    } else if (aspect == u"cut") {
+        // A horizontal scroll bar, and the rows of the first four entries of a block wider,
+        // as the list's delegate measures them, than the viewport.
+        if (list->horizontalScrollBar()->isVisible())
+            parts << "scroll bar";
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        option.font = list->font();
+        for (int row = 0; row < list->count(); ++row)
+            if (row % 5 < 4 &&
+                list->itemDelegate()->sizeHint(option, list->model()->index(row, 0)).width() >
+                    list->viewport()->width())
+                parts << QString::number(row);
+    } else if (aspect == u"helpwindow" && help) {
+        const QSize screen = help->window()->screen()->availableSize();
+        return screen.expandedTo(help->window()->frameGeometry().size()) == screen
+                   ? "within the screen"
+                   : "larger than the screen";
     } else if (aspect == u"events") {
         parts = events;
     } else if (aspect != u"help" && aspect != u"helptext") {
