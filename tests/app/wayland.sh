@@ -34,7 +34,8 @@ placed="${WIDTH}x$HEIGHT at $X,$Y on ${screen_width}x$screen_height"
 xdotool windowfocus --sync "$window" key --delay 50 2 5 5 F2 ctrl+a ctrl+c
 within "255's block copied on X11" 'copied xclip -o -selection clipboard'
 xdotool windowsize "$window" 800 600 # as a window manager heedless of size hints does
-within "the X11 window's own size again" '[ "$(xdotool getwindowgeometry "$window" | grep -o "[0-9]*x[0-9]*")" = "${WIDTH}x$HEIGHT" ]'
+within "the X11 window's own size again" \
+    '[ "$(xdotool getwindowgeometry "$window" | grep -o "[0-9]*x[0-9]*")" = "${WIDTH}x$HEIGHT" ]'
 kill $program
 # A platform the user names is kept, in the environment or on the command line.
 toplevel='xdg_toplevel[@#][0-9]*\.configure('
@@ -44,7 +45,7 @@ within "windows on weston when asked for" 'grep -q "$toplevel" "$run/named" && g
 kill $program
 
 xdotool windowfocus --sync "$output"
-DISPLAY= WAYLAND_DEBUG=1 "$1" 2>"$run/protocol" & program=$!
+env -u DISPLAY WAYLAND_DEBUG=1 "$1" 2>"$run/protocol" & program=$!
 geometry() { grep -o 'set_window_geometry(.*)' "$run/protocol" | "$1" -n 1; }
 within "the keyboard on a window on weston" 'grep -q "wl_keyboard[@#][0-9]*\.enter(" "$run/protocol"'
 xdotool key --delay 50 2 5 5 F2 super+shift+m
