@@ -4,8 +4,9 @@
 // item under its own name; its handlers are spread over the subsystems they
 // belong to:
 //   app/frmmain.cpp             window set-up, load step, input-base modes, results
-//                               described for screen readers
-//   app/textfit.cpp             fonts fitted to the small controls' longest texts
+//                               described for screen readers, separators untitled
+//   app/textfit.cpp             fonts fitted to the small controls' and the list's
+//                               longest texts, binary digits drawn in groups
 //   app/editcommands.cpp        Clear Input, Select All, the end of the program
 //   translate/entryhandlers.cpp key filters and translations of the entry fields
 //   results/resultslist.cpp     Add to Result, Clear Result
