@@ -10,6 +10,8 @@
 
 #include <QtWidgets>
 
+#include <algorithm>
+
 namespace {
 
 // The text of an entry field, pasted as its user pastes it: the first byte picks the
@@ -101,14 +103,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 int main(int argc, char **argv)
 {
     LLVMFuzzerInitialize(&argc, &argv);
-    int folders = 0;
+    if (std::all_of(argv + 1, argv + argc, [](const char *arg) { return arg[0] == '-'; }))
+        qFatal("no corpus folder given");
     for (int i = 1; i < argc; ++i) {
         if (argv[i][0] == '-')
             continue;
         const QFileInfoList inputs = QDir(argv[i]).entryInfoList(QDir::Files);
         if (inputs.isEmpty())
             qFatal("no inputs in %s (missing or empty)", argv[i]);
-        ++folders;
         for (const QFileInfo &input : inputs) {
             QFile file(input.filePath());
             const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -116,7 +118,5 @@ int main(int argc, char **argv)
                                    size_t(data.size()));
         }
     }
-    if (folders == 0)
-        qFatal("no corpus folder given");
 }
 #endif

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# The program in a Wayland session on weston, started on the tests' X server with its X11
-# backend: with an X server too it takes X11 and opens centred; without one it is weston's
-# client, and weston maximizing it neither ends it nor costs its size or list. Each time
-# 255 typed and added shows FF and 11111111 in the copied list. wayland.sh PROGRAM
+# The program in a Wayland session on weston (its X11 backend on the tests' X server): with an
+# X server it takes X11 and opens centred; without, weston maximizing it neither ends it nor
+# costs its size or list. 255 typed and added shows FF and 11111111. wayland.sh PROGRAM
 set -u && unset QT_QPA_PLATFORM
 run=$(mktemp -d) && export XDG_RUNTIME_DIR=$run WAYLAND_DISPLAY=wayland-test XDG_SESSION_TYPE=wayland
 fail() { echo "FAIL: $*"; exit 1; }

@@ -7,8 +7,7 @@ set -eu
 dir=$2
 case $(basename "$dir") in voxtrel-cups-*) ;; *) echo "refusing to use $dir" >&2; exit 2 ;; esac
 
-# Ends the scheduler and waits for it (it writes its state on the way out); an
-# ended scheduler may stay a zombie until whoever adopted it reaps it.
+# Ends the scheduler and waits for it (it writes its state on the way out; it may stay a zombie).
 stop() {
     pid=$(cat "$dir/cupsd.pid" 2>/dev/null) || return 0
     kill "$pid" 2>/dev/null || true

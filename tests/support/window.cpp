@@ -20,9 +20,8 @@ QString read(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
 }
 
-// Calls answer with the next modal dialog of type T once it is shown and active:
-// keys typed before would reach a field without the focus, and without a window
-// manager nothing activates a window but the program itself.
+// Calls answer with the next modal dialog of type T once it is shown and active: keys typed
+// before would miss its field, and without a window manager only the program activates it.
 template <typename T> void whenShown(std::function<void(T *)> answer)
 {
     auto *poll = new QTimer(qApp); // freed with the application should no dialog come
@@ -329,10 +328,8 @@ void Window::check(const QString &expected) const
             QCOMPARE(shown, value);
         }
     }
-    if (eventsNamed)
-        m_named = events.size();
-    else
-        QVERIFY2(!events.join(u'|').contains("end "), qPrintable(events.join(u'|')));
+    m_named = eventsNamed ? events.size() : m_named;
+    QVERIFY2(eventsNamed || !events.join(u'|').contains("end "), qPrintable(events.join(u'|')));
 }
 
 QString Window::show(const QString &aspect) const
@@ -435,10 +432,9 @@ QString Window::show(const QString &aspect) const
     } else if (aspect == u"helptext" && help) {
         parts << help->toPlainText().section(u'\n', 0, 1);
     } else if (aspect == u"about" && (!about || !about->isVisible())) {
-        const auto windows = QApplication::topLevelWidgets();
         return QStringLiteral("closed, %1 left")
-            .arg(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget *w) { return w->objectName() == u"frmAbout"; }));
+            .arg(std::ranges::count_if(QApplication::topLevelWidgets(),
+                                       [](QWidget *w) { return w->objectName() == u"frmAbout"; }));
     } else if (aspect == u"about") {
         const bool modal = about->windowModality() == Qt::ApplicationModal && !about->parent();
         parts << about->objectName() << about->windowTitle()
@@ -545,8 +541,10 @@ QString Window::show(const QString &aspect) const
             runs += inked[i] - inked[i - 1] > 2;
         return QStringLiteral("%1 runs apart by 2 px or more").arg(runs);
     } else if (aspect == u"cut") {
-        // A horizontal scroll bar, and the rows of the first four entries of a block wider,
-        // as the list's delegate measures them, than the viewport.
+        // A horizontal scroll bar (laid out once events have run), and the rows of the first
+        // four entries of a block wider, as the list's delegate measures them, than the
+        // viewport.
+        QCoreApplication::processEvents();
         if (list->horizontalScrollBar()->isVisible())
             parts << "scroll bar";
         QStyleOptionViewItem option;

@@ -8,13 +8,9 @@
 
 #include <functional>
 
-// The main window as a user meets it, shown and active, with a folder of its own
-// ("~") for files. Boxes and beeps are recorded instead of shown, as events: "beep",
-// or "<icon> <title>: <text>" for a box answered at once with OK; so is an end of the
-// process, "end <status>".
-//
-// The story language that drives it, and what it shows, is described in full in the
-// README, "The story language".
+// The main window as a user meets it, shown and active, with a folder of its own ("~") for
+// files; boxes, beeps and an end of the process are recorded as events. The story language
+// that drives it, and what it shows, is described in full in the README, "The story language".
 class Window : public platform::Notifier
 {
 public:
