@@ -44,10 +44,13 @@ farewell=$(window voxtrel.org)
 echo "windows-check: File > Exit shows the farewell box"
 xdotool windowfocus --sync "$farewell"
 xdotool key Return
-(sleep 60 && kill "$program") 2>/dev/null &
-watchdog=$!
+# A minute to end; a program still running then is ended, and fails the check.
+for _ in $(seq 600); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+done
+kill "$program" 2>/dev/null || true
 status=0
 wait "$program" || status=$?
-kill "$watchdog" 2>/dev/null || true
 echo "windows-check: Voxtrel.exe ended with status $status"
 [ "$status" -eq 0 ]
