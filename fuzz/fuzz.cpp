@@ -10,8 +10,6 @@
 
 #include <QtWidgets>
 
-#include <algorithm>
-
 namespace {
 
 // The text of an entry field, pasted as its user pastes it: the first byte picks the
@@ -103,14 +101,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 int main(int argc, char **argv)
 {
     LLVMFuzzerInitialize(&argc, &argv);
-    if (std::all_of(argv + 1, argv + argc, [](const char *arg) { return arg[0] == '-'; }))
+    QStringList folders;
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-')
+            folders << QString::fromLocal8Bit(argv[i]);
+    if (folders.isEmpty())
         qFatal("no corpus folder given");
-    for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-')
-            continue;
-        const QFileInfoList inputs = QDir(argv[i]).entryInfoList(QDir::Files);
+    for (const QString &folder : std::as_const(folders)) {
+        const QFileInfoList inputs = QDir(folder).entryInfoList(QDir::Files);
         if (inputs.isEmpty())
-            qFatal("no inputs in %s (missing or empty)", argv[i]);
+            qFatal("no inputs in %s (missing or empty)", qPrintable(folder));
         for (const QFileInfo &input : inputs) {
             QFile file(input.filePath());
             const QByteArray data = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
