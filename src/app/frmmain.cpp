@@ -9,9 +9,9 @@
 #include <QCloseEvent>
 #include <QProxyStyle>
 #include <QScreen>
+#include <QStyleOptionMenuItem>
 
 #include <optional>
-#include <QStyleOptionMenuItem>
 
 namespace {
 
@@ -97,7 +97,7 @@ void FrmMain::fitFonts(const QStringList &families)
     app::fitText(ui->lblDecimal, decimal, 10, families);
     app::fitText(ui->txtHex, hex, 8, families);
     app::fitText(ui->lblHex, hex, 8, families);
-    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, families, 7 * app::groupGap);
+    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, families, (32 / 4 - 1) * app::groupGap);
     for (QLineEdit *box : txtBinary)
         app::fitText(box, QStringLiteral("01"), 4, families);
     app::fitText(ui->cmdCalculate, {}, 0, families);
