@@ -2,6 +2,7 @@
 
 #include "platform/failure.h"
 
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QStringDecoder>
@@ -35,7 +36,8 @@ bool showContents(QTextBrowser *browser, const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         browser->setHtml(QStringLiteral("<h3>The help file cannot be shown</h3>"
                                         "<p>%1</p><p>%2.</p>")
-                             .arg(path.toHtmlEscaped(), file.errorString().toHtmlEscaped()));
+                             .arg(QDir::toNativeSeparators(path).toHtmlEscaped(),
+                                  file.errorString().toHtmlEscaped()));
         browser->window()->setWindowTitle(QStringLiteral("Help"));
         return false;
     }
