@@ -66,5 +66,6 @@ void FrmMain::Endit()
     m_ending = true;
     platform::msgBox(QStringLiteral("Thankyou for using this Freeware Utility"),
                      platform::MsgIcon::Information, identity::makerSiteName());
+    platform::sealEvents(*this);
     platform::endProcess(0);
 }

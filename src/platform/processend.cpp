@@ -1,11 +1,25 @@
 #include "platform/processend.h"
 
-#include <cstdlib>
+#include <QCoreApplication>
 
 namespace platform {
 
 namespace {
 std::function<void(int)> g_ender;
+
+class EventSeal : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *) override { return true; }
+};
+} // namespace
+
+void sealEvents(QObject &owner)
+{
+    qApp->installEventFilter(new EventSeal(&owner));
 }
 
 void endProcess(int status)
@@ -14,7 +28,7 @@ void endProcess(int status)
         g_ender(status);
         return;
     }
-    std::exit(status);
+    QCoreApplication::exit(status);
 }
 
 void setProcessEnder(std::function<void(int status)> ender)
