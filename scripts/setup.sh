@@ -15,8 +15,9 @@ VOXTREL_PACKAGES=(
     # The print test runs a CUPS scheduler of its own and reads the printout back;
     # the test of the program's end drives its window through the X server.
     cups-daemon cups-client cups-core-drivers poppler-utils xdotool
-    # Another program holding and reading the clipboard.
-    xclip
+    # Another program holding and reading the clipboard, a desktop's clipboard manager
+    # that keeps what programs hand it as they end, and X's own protocol from Python.
+    xclip xfce4-settings python3-xlib
     # The screen-reader test: a session bus with the accessibility bus, and a client.
     # Its status is kept in the desktop settings, as on a desktop, with dconf.
     dbus-daemon dbus-bin at-spi2-core python3-pyatspi dconf-gsettings-backend

@@ -10,8 +10,9 @@ cd "$(dirname "$0")/.."
 if [ "${1:-}" != --under-x ]; then
     source scripts/setup.sh
     # The icon is rendered and packed while building; Wine runs the program, xdotool
-    # drives its window, xclip reads what it copied.
-    voxtrel_install_packages librsvg2-bin icoutils wine wine64 xvfb xauth xdotool xclip
+    # drives its window, xclip reads what it copied, beside a desktop's clipboard manager.
+    voxtrel_install_packages librsvg2-bin icoutils wine wine64 xvfb xauth xdotool xclip \
+        xfce4-settings python3-xlib dbus-bin
     bash scripts/qt-windows.sh
     cmake --preset windows >/dev/null
     cmake --build --preset windows

@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
-# The program itself driven through the X server: its window "Quindle" shows; 255 added and
-# copied over another program's clipboard text, a third reads the block; File > Exit brings the
-# farewell box, Enter ends the program with status 0. program.sh COMMAND (or wine PROGRAM.exe)
+# The program through the X server, beside a desktop's clipboard manager (Xfce's), ended by File >
+# Exit, then by its close box: 255 added and copied, a third program reads the block exactly; the
+# farewell, Enter, status 0; the block still there to read. program.sh COMMAND (or wine X.exe)
 [ -n "${DISPLAY:-}" ] || { echo "SKIP: no X server (DISPLAY is not set)"; exit 77; }
-"$@" & program=$!
-trap 'kill $program 2>/dev/null' EXIT
-window() { # a shown window of the program's, by its title
-    timeout 60 xdotool search --all --sync --onlyvisible --pid $program --name "^$1\$" | grep -m 1 . ||
-        { echo "FAIL: no window \"$1\"" >&2; return 1; }
-}
-clipboard() { # waits up to 10 s for the clipboard's text (line breaks as on X11)
-    for _ in $(seq 100); do [ "$(xclip -o -selection clipboard | tr -d '\r')" = "$1" ] && return; sleep 0.1; done
-    echo "FAIL: the clipboard holds \"$(xclip -o -selection clipboard)\", not \"$1\"" >&2 && exit 1
-}
-main=$(window Quindle) || exit 1
-printf theirs | xclip -selection clipboard && clipboard theirs
-xdotool windowfocus --sync "$main" key --delay 50 2 5 5 F2 ctrl+a ctrl+c
-clipboard "$(printf '\nThe result from Decimal is:\nDecimal   255\nHex          FF\nBinary      11111111\n%080d' 0 | tr 0 -)"
-# The menu opens from the event loop; under Wine it takes a while.
-xdotool key alt+f sleep 1 key x && box=$(window 'voxtrel\.org') && xdotool windowfocus --sync "$box" key Return || exit 1
-timeout 60 tail --pid=$program -f /dev/null || { echo "FAIL: still running a minute later"; exit 1; }
-wait $program; status=$?
-echo "PASS: copied across; the program ended with status $status" && [ $status = 0 ]
+[ -n "${VOXTREL_BUS:-}" ] || exec env VOXTREL_BUS=1 dbus-run-session -- bash "$0" "$@" # for the manager's settings
+fail() { echo "FAIL: $*" >&2; exit 1; }
+x() { /usr/bin/python3 -c "from Xlib import X, display, protocol; d = display.Display(); a = d.intern_atom; $1"; }
+window() { timeout 60 xdotool search --all --sync --onlyvisible --pid $program --name "^$1\$" | grep -m 1 . || fail "no window $1"; }
+holds() { # holds TEXT WHEN: waits up to 10 s for the clipboard to hold TEXT, byte for byte
+    for _ in $(seq 100); do [ "$(xclip -o -selection clipboard; echo .)" = "$1." ] && return; sleep 0.1; done
+    fail "$2: the clipboard holds: $(xclip -o -selection clipboard | od -An -c | tr -s ' \n' ' ')"; }
+xfsettingsd --disable-wm-check --sm-client-disable 2>/dev/null & manager=$! tries=100 && trap 'kill $manager ${program:-} 2>/dev/null' EXIT
+until x 'exit(not d.get_selection_owner(a("CLIPBOARD_MANAGER")))'; do
+    kill -0 $manager 2>/dev/null && ((--tries)) && sleep 0.1 || fail "no clipboard manager within 10 s"
+done
+block=$(printf '\r\nThe result from Decimal is:\r\nDecimal   255\r\nHex          FF\r\nBinary      11111111\r\n%080d' 0 | tr 0 -)
+[ "$1" = wine ] && block=${block//$'\r'/} # Wine gives X programs text with LF line ends
+for ending in "File > Exit" "the close box"; do
+    "$@" 2>/dev/null & program=$!
+    main=$(window Quindle) || exit 1
+    printf theirs | xclip -selection clipboard && holds theirs "another program's copy"
+    xdotool windowfocus --sync "$main" key --delay 50 2 5 5 F2 ctrl+a ctrl+c && holds "$block" "$ending: Copy"
+    if [ "$ending" = "File > Exit" ]; then # the menu opens from the event loop; under Wine it takes a while
+        xdotool key alt+f sleep 1 key x
+    else x "w = d.create_resource_object('window', $main); w.send_event(protocol.event.ClientMessage(window=w,
+    client_type=a('WM_PROTOCOLS'), data=(32, [a('WM_DELETE_WINDOW'), X.CurrentTime, 0, 0, 0]))); d.flush()"; fi
+    box=$(window 'voxtrel\.org') && xdotool windowfocus --sync "$box" key Return || exit 1
+    timeout 60 tail --pid=$program -f /dev/null || fail "$ending: still running a minute later"
+    wait $program; status=$?
+    [ $status = 0 ] || fail "$ending: the program ended with status $status"
+    holds "$block" "$ending: after the end" && echo "PASS: $ending: copied, status 0, the copy outlives the program"
+done
