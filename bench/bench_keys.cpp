@@ -8,7 +8,7 @@
 // the 90th percentiles in microseconds.
 
 #include "app/frmmain.h"
-#include "platform/messagebox.h"
+#include "platform/services.h"
 
 #include <QAction>
 #include <QApplication>
@@ -114,9 +114,10 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     FailOnMessage noMessages;
-    platform::setNotifier(&noMessages);
-
-    FrmMain window;
+    const auto registry = platform::registry::systemRegistry();
+    platform::Services services{noMessages, [](int) {}, {},
+                                *registry,  {},         platform::openDefaultPrinter};
+    FrmMain window(services);
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {
@@ -196,6 +197,5 @@ int main(int argc, char *argv[])
         report(action, false);
     std::printf("keystroke handling under %.0f us: %s\n", KeystrokeTargetUs,
                 keystrokesOnTarget ? "yes" : "NO");
-    platform::setNotifier(nullptr);
     return 0;
 }

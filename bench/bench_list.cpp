@@ -7,11 +7,7 @@
 // 32,765 entries; one more Add there is refused, and timed too.
 
 #include "app/frmmain.h"
-#include "platform/commonsave.h"
-#include "platform/messagebox.h"
-#include "platform/printer.h"
-#include "results/exporttexts.h"
-#include "results/resultslist.h"
+#include "platform/services.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,9 +83,17 @@ void report(int size, const char *operation, double ms, const QString &note = {}
     std::fflush(stdout);
 }
 
-void benchSize(int size, const QTemporaryDir &dir, CountBoxes &boxes)
+// The files Save As and Print Result write to, in place of the dialog and the printer.
+struct Outputs
 {
-    FrmMain window;
+    QString saved;
+    QString printout;
+};
+
+void benchSize(int size, const QTemporaryDir &dir, CountBoxes &boxes, Outputs &outputs,
+               platform::Services &services)
+{
+    FrmMain window(services);
     window.show();
     window.activateWindow();
     check(QTest::qWaitForWindowExposed(&window), "the main window was not shown");
@@ -125,20 +129,17 @@ void benchSize(int size, const QTemporaryDir &dir, CountBoxes &boxes)
     check(copied > list->count() * 12, "Copy left the clipboard short");
     report(size, "Copy", copy, QStringLiteral("%1 characters").arg(copied));
 
-    const QString saved = dir.filePath(QStringLiteral("results-%1.TXT").arg(size));
-    platform::CommonSave::setChooser([&](const platform::CommonSave &) { return saved; });
+    outputs.saved = dir.filePath(QStringLiteral("results-%1.TXT").arg(size));
     const double save = timed([&] { control<QAction>(window, "mnuFileSaveas")->trigger(); });
-    check(QFileInfo(saved).size() > list->count() * 14, "Save As wrote a short file");
-    report(size, "Save As", save, QStringLiteral("%1 bytes").arg(QFileInfo(saved).size()));
+    const qint64 savedSize = QFileInfo(outputs.saved).size();
+    check(savedSize > list->count() * 14, "Save As wrote a short file");
+    report(size, "Save As", save, QStringLiteral("%1 bytes").arg(savedSize));
 
-    // Print Result's steps on a PDF printer in place of the default one.
-    const QString pdf = dir.filePath(QStringLiteral("printout-%1.pdf").arg(size));
-    const double print = timed([&] {
-        results::printResults(*platform::openPdfPrinter(pdf, QStringLiteral("bench")),
-                              results::listEntries(*list));
-    });
+    outputs.printout = dir.filePath(QStringLiteral("printout-%1.pdf").arg(size));
+    const double print = timed([&] { control<QAction>(window, "mnuFilePrint")->trigger(); });
+    check(QFileInfo::exists(outputs.printout), "Print Result printed nothing");
     report(size, "Print Result (to PDF)", print,
-           QStringLiteral("%1 bytes").arg(QFileInfo(pdf).size()));
+           QStringLiteral("%1 bytes").arg(QFileInfo(outputs.printout).size()));
 
     report(size, "Clear Result",
            timed([&] { control<QAction>(window, "mnuFileClear")->trigger(); }));
@@ -153,18 +154,24 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     CountBoxes boxes;
-    platform::setNotifier(&boxes);
+    Outputs outputs;
+    const auto registry = platform::registry::systemRegistry();
+    platform::Services services{
+        boxes,
+        [](int) {},
+        [&](const platform::CommonSave &) { return outputs.saved; },
+        *registry,
+        {},
+        [&](const QString &name) { return platform::openPdfPrinter(outputs.printout, name); }};
     QTemporaryDir dir;
     check(dir.isValid(), "no temporary folder");
 
     std::printf("%7s  %-30s %13s  %s\n", "entries", "operation", "time", "");
     for (int size : {1000, 8000, 32767})
-        benchSize(size, dir, boxes);
+        benchSize(size, dir, boxes, outputs, services);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak resident memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
-    platform::CommonSave::setChooser({});
-    platform::setNotifier(nullptr);
     return 0;
 }

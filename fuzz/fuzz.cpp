@@ -49,11 +49,12 @@ namespace {
     if (size == 0)
         return 0;
     const QByteArray value(reinterpret_cast<const char *>(data) + 1, qsizetype(size) - 1);
-    memoryregistry::setValue(registry::localMachine, "SOFTWARE\\Fuzz", "Tool", data[0], value);
-    const auto read = [](const QString &key, const QString &name) {
+    registry::MemoryRegistry memory;
+    memory.setValue(registry::localMachine, "SOFTWARE\\Fuzz", "Tool", data[0], value);
+    const auto read = [&memory](const QString &key, const QString &name) {
         QString found = "before";
         try {
-            if (!FrmAbout::GetKeyValue(registry::localMachine, key, name, found))
+            if (!about::GetKeyValue(memory, registry::localMachine, key, name, found))
                 found.prepend(u'!');
         } catch (const Failure &) {
             found = "throws";
@@ -73,9 +74,9 @@ namespace {
                              : data[0] == 1        ? QString::fromLocal8Bit(bytes)
                              : data[0] == 4        ? number
                                                    : "before";
-    if (found != expected + "|!|!|" || memoryregistry::openKeyCount() != 0)
+    if (found != expected + "|!|!|" || memory.openKeyCount() != 0)
         qFatal("found \"%s\", not \"%s|!|!|\"; %d keys open", qPrintable(found),
-               qPrintable(expected), memoryregistry::openKeyCount());
+               qPrintable(expected), memory.openKeyCount());
     return 0;
 }
 

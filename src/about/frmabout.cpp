@@ -1,10 +1,10 @@
 #include "about/frmabout.h"
 
-#include "app/identity.h"
-#include "app/textfit.h"
 #include "platform/failure.h"
-#include "platform/messagebox.h"
+#include "platform/identity.h"
+#include "platform/services.h"
 #include "platform/startprogram.h"
+#include "platform/textfit.h"
 #include "ui_frmabout.h"
 
 #include <QFileInfo>
@@ -13,18 +13,19 @@
 
 using namespace platform::registry;
 
-FrmAbout::FrmAbout(const QWidget &frmMain)
-    : QDialog(nullptr), ui(std::make_unique<Ui::frmAbout>()), m_frmMain(frmMain)
+FrmAbout::FrmAbout(const QWidget &frmMain, platform::Services &services)
+    : QDialog(nullptr), ui(std::make_unique<Ui::frmAbout>()), m_frmMain(frmMain),
+      m_services(services)
 {
     ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/app/keyboard.xpm")));
+    setWindowIcon(frmMain.windowIcon());
     // Fixed dialog frame: no resizing, no minimize or maximize button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     // The buttons' sizes are fixed: their captions get the largest size that fits.
     for (QPushButton *button : {ui->cmdOK, ui->cmdSysInfo})
-        app::fitText(button, {}, 0, {QFontInfo(button->font()).family()});
+        platform::fitText(button, {}, 0, {QFontInfo(button->font()).family()});
     connect(ui->cmdOK, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
     connect(ui->cmdSysInfo, &QPushButton::clicked, this, &FrmAbout::cmdSysInfo_Click);
     Form_Load();
@@ -59,10 +60,12 @@ void FrmAbout::StartSysInfo()
     // Every way the tool cannot be found or started ends in the one message below.
     try {
         QString SysInfoPath;
-        bool found = GetKeyValue(localMachine, QString::fromLatin1(systemInfoKey),
-                                 QString::fromLatin1(systemInfoValue), SysInfoPath);
-        if (!found && GetKeyValue(localMachine, QString::fromLatin1(systemInfoFolderKey),
-                                  QString::fromLatin1(systemInfoFolderValue), SysInfoPath)) {
+        Registry &registry = m_services.registry;
+        bool found = about::GetKeyValue(registry, localMachine, QString::fromLatin1(systemInfoKey),
+                                        QString::fromLatin1(systemInfoValue), SysInfoPath);
+        if (!found &&
+            about::GetKeyValue(registry, localMachine, QString::fromLatin1(systemInfoFolderKey),
+                               QString::fromLatin1(systemInfoFolderValue), SysInfoPath)) {
             SysInfoPath += QStringLiteral("\\MSINFO32.EXE");
             found = QFileInfo(SysInfoPath).isFile();
         }
@@ -73,19 +76,19 @@ void FrmAbout::StartSysInfo()
     } catch (const platform::Failure &) {
         // Reported below, as the tool is then unavailable all the same.
     }
-    platform::msgBox(QStringLiteral("System Information Is Unavailable At This Time"),
-                     platform::MsgIcon::None, identity::appTitle());
+    m_services.notifier.msgBox(QStringLiteral("System Information Is Unavailable At This Time"),
+                               platform::MsgIcon::None, identity::appTitle());
 }
 
-bool FrmAbout::GetKeyValue(const Key &KeyRoot, const QString &KeyName, const QString &SubKeyRef,
-                           QString &KeyVal)
+bool about::GetKeyValue(Registry &registry, const Key &KeyRoot, const QString &KeyName,
+                        const QString &SubKeyRef, QString &KeyVal)
 {
     // Query value, set value, create subkey, enumerate subkeys, notify, create link,
     // read control: write access is asked for, so a key the user may only read fails.
     constexpr std::uint32_t access = keyQueryValue | keySetValue | keyCreateSubKey |
                                      keyEnumerateSubKeys | keyNotify | keyCreateLink | readControl;
     Key hKey = 0;
-    if (openKey(KeyRoot, KeyName.toLocal8Bit().constData(), 0, access, &hKey) != success) {
+    if (registry.openKey(KeyRoot, KeyName.toLocal8Bit().constData(), 0, access, &hKey) != success) {
         KeyVal.clear();
         return false;
     }
@@ -93,17 +96,18 @@ bool FrmAbout::GetKeyValue(const Key &KeyRoot, const QString &KeyName, const QSt
     QByteArray tmpVal(1024, '\0');
     std::uint32_t KeyValSize = 1024;
     std::uint32_t KeyValType = 0;
-    if (queryValue(hKey, SubKeyRef.toLocal8Bit().constData(), nullptr, &KeyValType,
-                   reinterpret_cast<unsigned char *>(tmpVal.data()), &KeyValSize) != success) {
+    if (registry.queryValue(hKey, SubKeyRef.toLocal8Bit().constData(), nullptr, &KeyValType,
+                            reinterpret_cast<unsigned char *>(tmpVal.data()),
+                            &KeyValSize) != success) {
         KeyVal.clear();
-        closeKey(hKey);
+        registry.closeKey(hKey);
         return false;
     }
 
     if (KeyValSize == 0) {
         // Nothing to cut the terminating zero from: the lookup fails outright, and the
         // caller does not go on to other keys. The key is closed all the same.
-        closeKey(hKey);
+        registry.closeKey(hKey);
         throw platform::Failure(
             QStringLiteral("The registry value %1 holds no data.").arg(SubKeyRef));
     }
@@ -123,6 +127,6 @@ bool FrmAbout::GetKeyValue(const Key &KeyRoot, const QString &KeyName, const QSt
     default:
         break;
     }
-    closeKey(hKey);
+    registry.closeKey(hKey);
     return true;
 }

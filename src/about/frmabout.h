@@ -10,6 +10,10 @@ namespace Ui {
 class frmAbout;
 }
 
+namespace platform {
+struct Services;
+}
+
 // The About dialog: the program's title, version and notices, and a button that
 // starts the system's information tool found through the registry.
 class FrmAbout : public QDialog
@@ -17,16 +21,10 @@ class FrmAbout : public QDialog
     Q_OBJECT
 
 public:
-    // frmMain is the window whose caption titles the dialog; it does not own the dialog.
-    explicit FrmAbout(const QWidget &frmMain);
+    // frmMain is the window whose caption titles the dialog and whose icon it shows; it
+    // does not own the dialog.
+    FrmAbout(const QWidget &frmMain, platform::Services &services);
     ~FrmAbout() override;
-
-    // Reads the value SubKeyRef of the key KeyName under KeyRoot as text into KeyVal.
-    // False, with KeyVal empty, when the key cannot be opened or the value not read;
-    // throws platform::Failure for a value without data. Public so that it can be
-    // checked against values of every shape.
-    static bool GetKeyValue(const platform::registry::Key &KeyRoot, const QString &KeyName,
-                            const QString &SubKeyRef, QString &KeyVal);
 
     // Escape and the close box press OK, the dialog's cancel button.
     void reject() override;
@@ -39,4 +37,15 @@ private:
 
     std::unique_ptr<Ui::frmAbout> ui;
     const QWidget &m_frmMain;
+    platform::Services &m_services;
 };
+
+namespace about {
+
+// Reads the value SubKeyRef of the key KeyName under KeyRoot of registry as text into
+// KeyVal. False, with KeyVal empty, when the key cannot be opened or the value not
+// read; throws platform::Failure for a value without data.
+bool GetKeyValue(platform::registry::Registry &registry, const platform::registry::Key &KeyRoot,
+                 const QString &KeyName, const QString &SubKeyRef, QString &KeyVal);
+
+} // namespace about

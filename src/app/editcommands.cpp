@@ -2,10 +2,10 @@
 // program.
 
 #include "app/frmmain.h"
-#include "app/identity.h"
 
-#include "platform/messagebox.h"
+#include "platform/identity.h"
 #include "platform/processend.h"
+#include "platform/services.h"
 #include "results/resultslist.h"
 #include "ui_frmmain.h"
 
@@ -64,8 +64,8 @@ void FrmMain::Endit()
     if (m_ending)
         return;
     m_ending = true;
-    platform::msgBox(QStringLiteral("Thankyou for using this Freeware Utility"),
-                     platform::MsgIcon::Information, identity::makerSiteName());
+    m_services.notifier.msgBox(QStringLiteral("Thankyou for using this Freeware Utility"),
+                               platform::MsgIcon::Information, identity::makerSiteName());
     platform::sealEvents(*this);
-    platform::endProcess(0);
+    m_services.endProgram(0);
 }

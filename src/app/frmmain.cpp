@@ -1,7 +1,8 @@
 #include "app/frmmain.h"
 
 #include "app/fieldevents.h"
-#include "app/textfit.h"
+#include "platform/services.h"
+#include "platform/textfit.h"
 #include "platform/windowsystem.h"
 #include "results/resultblock.h"
 #include "ui_frmmain.h"
@@ -46,11 +47,21 @@ private:
 
 } // namespace
 
-FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>())
+FrmMain::FrmMain(platform::Services &services, QWidget *parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
+      m_help(*this, services)
 {
     ui->setupUi(this);
     txtBinary = {ui->txtBinary_0, ui->txtBinary_1, ui->txtBinary_2, ui->txtBinary_3,
                  ui->txtBinary_4};
+    const platform::EntryControls fields{ui->txtDecimal, ui->txtHex, txtBinary,
+                                         ui->lblDecimal, ui->lblHex, ui->lblBinary};
+    m_entry.emplace(fields, services.notifier);
+    m_results.emplace(results::ResultsControls{ui->lstResult, ui->mnuFilePrint, ui->mnuEditCopy,
+                                               ui->mnuEditSelect, ui->mnuConverterDecimal,
+                                               ui->mnuConverterHex, ui->mnuConverterBinary, fields,
+                                               ui->txtTemp},
+                      services, *this);
 
     // Designer has no named separators; these items exist under their names so
     // that the menu tree can be read back whole. Their caption "-" marks them as
@@ -83,8 +94,8 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent), ui(std::make_unique<Ui:
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    app::groupDigits(ui->lblBinary);
-    fitFonts(app::textFamilies);
+    platform::groupDigits(ui->lblBinary);
+    fitFonts(platform::textFamilies);
     connectHandlers();
     Form_Load();
 }
@@ -93,53 +104,58 @@ void FrmMain::fitFonts(const QStringList &families)
 {
     const QString decimal = QStringLiteral("0123456789");
     const QString hex = QStringLiteral("0123456789ABCDEF");
-    app::fitText(ui->txtDecimal, decimal, 9, families);
-    app::fitText(ui->lblDecimal, decimal, 10, families);
-    app::fitText(ui->txtHex, hex, 8, families);
-    app::fitText(ui->lblHex, hex, 8, families);
-    app::fitText(ui->lblBinary, QStringLiteral("01"), 32, families, (32 / 4 - 1) * app::groupGap);
+    platform::fitText(ui->txtDecimal, decimal, 9, families);
+    platform::fitText(ui->lblDecimal, decimal, 10, families);
+    platform::fitText(ui->txtHex, hex, 8, families);
+    platform::fitText(ui->lblHex, hex, 8, families);
+    platform::fitText(ui->lblBinary, QStringLiteral("01"), 32, families,
+                      (32 / 4 - 1) * platform::groupGap);
     for (QLineEdit *box : txtBinary)
-        app::fitText(box, QStringLiteral("01"), 4, families);
-    app::fitText(ui->cmdCalculate, {}, 0, families);
+        platform::fitText(box, QStringLiteral("01"), 4, families);
+    platform::fitText(ui->cmdCalculate, {}, 0, families);
     // A block's first four lines, of the largest number; the binary one is the longest.
-    app::fitLines(ui->lstResult,
-                  results::resultBlock(QStringLiteral("Decimal"), QStringLiteral("4294967295"),
-                                       QStringLiteral("FFFFFFFF"), QString(32, u'1'))
-                      .first(4),
-                  families);
+    platform::fitLines(ui->lstResult,
+                       results::resultBlock(QStringLiteral("Decimal"), QStringLiteral("4294967295"),
+                                            QStringLiteral("FFFFFFFF"), QString(32, u'1'))
+                           .first(4),
+                       families);
 }
 
 FrmMain::~FrmMain() = default;
 
 void FrmMain::connectHandlers()
 {
-    connect(ui->mnuFileSaveas, &QAction::triggered, this, &FrmMain::mnuFileSaveas_Click);
-    connect(ui->mnuFilePrint, &QAction::triggered, this, &FrmMain::mnuFilePrint_Click);
-    connect(ui->mnuFileAdd, &QAction::triggered, this, &FrmMain::mnuFileAdd_Click);
-    connect(ui->mnuFileClear, &QAction::triggered, this, &FrmMain::mnuFileClear_Click);
-    connect(ui->mnuFileExit, &QAction::triggered, this, &FrmMain::mnuFileExit_Click);
-    connect(ui->mnuEditClear, &QAction::triggered, this, &FrmMain::mnuEditClear_Click);
-    connect(ui->mnuEditCopy, &QAction::triggered, this, &FrmMain::mnuEditCopy_Click);
-    connect(ui->mnuEditSelect, &QAction::triggered, this, &FrmMain::mnuEditSelect_Click);
-    connect(ui->mnuEditNotepad, &QAction::triggered, this, &FrmMain::mnuEditNotepad_Click);
-    connect(ui->mnuConverterDecimal, &QAction::triggered, this,
-            &FrmMain::mnuConverterDecimal_Click);
-    connect(ui->mnuConverterHex, &QAction::triggered, this, &FrmMain::mnuConverterHex_Click);
-    connect(ui->mnuConverterBinary, &QAction::triggered, this, &FrmMain::mnuConverterBinary_Click);
-    connect(ui->mnHelpContents, &QAction::triggered, this, &FrmMain::mnHelpContents_Click);
-    connect(ui->mnuHelpAbout, &QAction::triggered, this, &FrmMain::mnuHelpAbout_Click);
+    const auto on = [this](QAction *item, auto handler) {
+        connect(item, &QAction::triggered, this, handler);
+    };
+    on(ui->mnuFileSaveas, [this] { m_results->mnuFileSaveas_Click(); });
+    on(ui->mnuFilePrint, [this] { m_results->mnuFilePrint_Click(); });
+    on(ui->mnuFileAdd, [this] { m_results->mnuFileAdd_Click(); });
+    on(ui->mnuFileClear, [this] { m_results->mnuFileClear_Click(); });
+    on(ui->mnuFileExit, &FrmMain::mnuFileExit_Click);
+    on(ui->mnuEditClear, &FrmMain::mnuEditClear_Click);
+    on(ui->mnuEditCopy, [this] { m_results->mnuEditCopy_Click(); });
+    on(ui->mnuEditSelect, &FrmMain::mnuEditSelect_Click);
+    on(ui->mnuEditNotepad, [this] { m_results->mnuEditNotepad_Click(); });
+    on(ui->mnuConverterDecimal, &FrmMain::mnuConverterDecimal_Click);
+    on(ui->mnuConverterHex, &FrmMain::mnuConverterHex_Click);
+    on(ui->mnuConverterBinary, &FrmMain::mnuConverterBinary_Click);
+    on(ui->mnHelpContents, [this] { m_help.mnHelpContents_Click(); });
+    on(ui->mnuHelpAbout, [this] { m_help.mnuHelpAbout_Click(); });
 
-    onKeyPress(ui->txtDecimal, [this](int &KeyAscii) { txtDecimal_KeyPress(KeyAscii); });
-    connect(ui->txtDecimal, &QLineEdit::textChanged, this, &FrmMain::txtDecimal_Change);
-    onKeyPress(ui->txtHex, [this](int &KeyAscii) { txtHex_KeyPress(KeyAscii); });
-    connect(ui->txtHex, &QLineEdit::textChanged, this, &FrmMain::txtHex_Change);
+    translate::EntryFields &entry = *m_entry;
+    onKeyPress(ui->txtDecimal, [&entry](int &KeyAscii) { entry.txtDecimal_KeyPress(KeyAscii); });
+    connect(ui->txtDecimal, &QLineEdit::textChanged, this, [&entry] { entry.txtDecimal_Change(); });
+    onKeyPress(ui->txtHex, [&entry](int &KeyAscii) { entry.txtHex_KeyPress(KeyAscii); });
+    connect(ui->txtHex, &QLineEdit::textChanged, this, [&entry] { entry.txtHex_Change(); });
     for (int Index = 0; Index < int(txtBinary.size()); ++Index) {
         onKeyPress(txtBinary[Index],
-                   [this, Index](int &KeyAscii) { txtBinary_KeyPress(Index, KeyAscii); });
+                   [&entry, Index](int &KeyAscii) { entry.txtBinary_KeyPress(Index, KeyAscii); });
         connect(txtBinary[Index], &QLineEdit::textChanged, this,
-                [this, Index] { txtBinary_Change(Index); });
+                [&entry, Index] { entry.txtBinary_Change(Index); });
     }
-    connect(ui->cmdCalculate, &QPushButton::clicked, this, &FrmMain::cmdCalculate_Click);
+    connect(ui->cmdCalculate, &QPushButton::clicked, this,
+            [&entry] { entry.cmdCalculate_Click(); });
 
     giveMenuShortcutsPrecedence(this);
 

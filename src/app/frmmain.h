@@ -1,26 +1,20 @@
 #pragma once
 
-// The main window, frmMain. Its form (frmmain.ui) holds every control and menu
-// item under its own name; its handlers are spread over the subsystems they
-// belong to:
-//   app/frmmain.cpp             window set-up, load step, input-base modes, results
-//                               described for screen readers, separators untitled
-//   app/textfit.cpp             fonts fitted to the small controls' and the list's
-//                               longest texts, binary digits drawn in groups
-//   app/editcommands.cpp        Clear Input, Select All, the end of the program
-//   translate/entryhandlers.cpp key filters and translations of the entry fields
-//   results/resultslist.cpp     Add to Result, Clear Result
-//   results/export.cpp          Save As, Print Result, Copy, Notepad
-//   about/helpcommands.cpp      Help contents and the About dialog
-// Pure logic (number texts, result blocks, file and print layout) sits beside the
-// handlers in the same folders; platform/ stands in for operating-system services.
+// The main window, frmMain: its form (frmmain.ui) holds every control and menu item
+// under its own name. The window keeps its own Parts here (layout, input-base modes,
+// Edit commands, the end) and wires the rest: each menu item and entry-field event
+// calls a handler of the subsystem it belongs to, made with the controls it works on.
+// src/README.md maps the layers.
 
-#include "platform/commonsave.h"
+#include "about/helpmenu.h"
+#include "results/resultslist.h"
+#include "translate/entryfields.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QCloseEvent;
 class QLineEdit;
@@ -29,12 +23,16 @@ namespace Ui {
 class frmMain;
 }
 
+namespace platform {
+struct Services;
+}
+
 class FrmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit FrmMain(QWidget *parent = nullptr);
+    explicit FrmMain(platform::Services &services, QWidget *parent = nullptr);
     ~FrmMain() override;
 
     // Fits the fonts of the entry fields, result labels and Calculate Binary to the
@@ -59,27 +57,6 @@ private:
     void mnuFileExit_Click();
     void Endit();
 
-    void txtDecimal_KeyPress(int &KeyAscii);
-    void txtDecimal_Change();
-    void txtHex_KeyPress(int &KeyAscii);
-    void txtHex_Change();
-    void txtBinary_KeyPress(int Index, int &KeyAscii);
-    void txtBinary_Change(int Index);
-    void cmdCalculate_Click();
-
-    void mnuFileAdd_Click();
-    void mnuFileClear_Click();
-
-    void mnuFileSaveas_Click();
-    void mnuFilePrint_Click();
-    void mnuEditCopy_Click();
-    void mnuEditNotepad_Click();
-    void CopyMe();
-    void TextFile();
-
-    void mnHelpContents_Click();
-    void mnuHelpAbout_Click();
-
     void connectHandlers();
     void describeResults();
     QList<QLineEdit *> entryFields() const;
@@ -88,8 +65,11 @@ private:
     // The five binary boxes as the control array the handlers index: box 0 is the
     // rightmost and holds the least significant group of four digits.
     std::array<QLineEdit *, 5> txtBinary{};
-    // The save dialog's settings and last file name, kept for the whole run.
-    platform::CommonSave CommonSave;
+    platform::Services &m_services;
+    // Made once the form is set up, with its controls.
+    std::optional<translate::EntryFields> m_entry;
+    std::optional<results::ResultsList> m_results;
+    about::HelpMenu m_help;
     // Set once the farewell is under way (Endit).
     bool m_ending = false;
 };

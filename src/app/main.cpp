@@ -1,10 +1,28 @@
 #include "app/frmmain.h"
-#include "app/identity.h"
+#include "platform/identity.h"
+#include "platform/processend.h"
+#include "platform/services.h"
 #include "platform/windowsystem.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <vector>
+
+namespace {
+
+// The help-file setting is compiled into the program: empty for a program without
+// help, or a path taken from the program's own folder, as the install prefix is only
+// known once the program is in place.
+QString helpFile()
+{
+    const QString setting = QStringLiteral(VOXTREL_HELP_FILE);
+    if (setting.isEmpty())
+        return setting;
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(setting));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -21,7 +39,13 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(identity::version());
     // Docks and task bars find the launcher's icon and name through this.
     QApplication::setDesktopFileName(QStringLiteral("org.voxtrel.Voxtrel"));
-    FrmMain frmMain;
+
+    platform::ScreenNotifier screen;
+    const std::unique_ptr<platform::registry::Registry> registry =
+        platform::registry::systemRegistry();
+    platform::Services services{screen,    platform::endProcess, {},
+                                *registry, helpFile(),           platform::openDefaultPrinter};
+    FrmMain frmMain(services);
     frmMain.show();
     return app.exec();
 }

@@ -4,15 +4,6 @@
 
 namespace platform {
 
-namespace {
-CommonSave::Chooser g_chooser;
-}
-
-void CommonSave::setChooser(Chooser chooser)
-{
-    g_chooser = std::move(chooser);
-}
-
 QStringList CommonSave::nameFilters() const
 {
     const QStringList parts = m_filter.split(u'|');
@@ -26,7 +17,7 @@ QStringList CommonSave::nameFilters() const
 
 bool CommonSave::showSave(QWidget *parent)
 {
-    const std::optional<QString> chosen = g_chooser ? g_chooser(*this) : chooseInDialog(parent);
+    const std::optional<QString> chosen = m_chooser ? m_chooser(*this) : chooseInDialog(parent);
     if (!chosen)
         return !m_cancelError;
     m_fileName = *chosen;

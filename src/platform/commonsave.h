@@ -17,6 +17,11 @@ namespace platform {
 class CommonSave
 {
 public:
+    // Chooses the file in place of the dialog (nullopt for cancel), as the benchmarks and
+    // the tests that are not about the dialog do; an empty function shows the dialog.
+    using Chooser = std::function<std::optional<QString>(const CommonSave &)>;
+    explicit CommonSave(Chooser chooser = {}) : m_chooser(std::move(chooser)) {}
+
     // Flag: ask before replacing a file that exists.
     static constexpr int OverwritePrompt = 2;
 
@@ -38,14 +43,10 @@ public:
     // The filter as Qt's file dialog takes it: {"Text files (*.TXT)"}.
     QStringList nameFilters() const;
 
-    // Benchmarks and tests that are not about the dialog choose the file here
-    // instead (nullopt for cancel); an empty function restores the dialog.
-    using Chooser = std::function<std::optional<QString>(const CommonSave &)>;
-    static void setChooser(Chooser chooser);
-
 private:
     std::optional<QString> chooseInDialog(QWidget *parent) const;
 
+    Chooser m_chooser;
     bool m_cancelError = false;
     int m_flags = 0;
     QString m_defaultExt;

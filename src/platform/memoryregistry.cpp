@@ -4,47 +4,10 @@
 #include <QString>
 
 #include <cstring>
-#include <map>
-#include <optional>
-#include <utility>
 
 namespace platform::registry {
 
 namespace {
-
-struct Value
-{
-    std::uint32_t type = 0;
-    QByteArray data;
-};
-
-struct KeyNode
-{
-    std::uint32_t grantedAccess = memoryregistry::allAccess;
-    std::map<QByteArray, Value> values; // by lower-case name
-};
-
-// A key is named by its root and its lower-case path below it; a root's own path is empty.
-using KeyName = std::pair<Key, QByteArray>;
-
-struct OpenKey
-{
-    KeyName name;
-    std::uint32_t access = 0;
-};
-
-struct Store
-{
-    std::map<KeyName, KeyNode> keys;
-    std::map<Key, OpenKey> open;
-    Key nextHandle = 1;
-};
-
-Store &store()
-{
-    static Store registry;
-    return registry;
-}
 
 bool isRoot(Key key)
 {
@@ -59,20 +22,27 @@ QByteArray below(const QByteArray &path, const char *subKey)
     return path + '\\' + sub;
 }
 
-// The key that an open handle or a root stands for, with the rights it was opened with.
-std::optional<OpenKey> resolve(Key key)
+} // namespace
+
+std::unique_ptr<Registry> systemRegistry()
+{
+    auto registry = std::make_unique<MemoryRegistry>();
+    registry->loadSystemEntries();
+    return registry;
+}
+
+std::optional<MemoryRegistry::OpenKey> MemoryRegistry::resolve(Key key) const
 {
     if (isRoot(key))
-        return OpenKey{{key, {}}, memoryregistry::allAccess};
-    const auto found = store().open.find(key);
-    if (found == store().open.end())
+        return OpenKey{{key, {}}, allAccess};
+    const auto found = m_open.find(key);
+    if (found == m_open.end())
         return std::nullopt;
     return found->second;
 }
 
-} // namespace
-
-Result openKey(Key key, const char *subKey, std::uint32_t, std::uint32_t desiredAccess, Key *result)
+Result MemoryRegistry::openKey(Key key, const char *subKey, std::uint32_t,
+                               std::uint32_t desiredAccess, Key *result)
 {
     const std::optional<OpenKey> parent = resolve(key);
     if (!parent)
@@ -80,22 +50,22 @@ Result openKey(Key key, const char *subKey, std::uint32_t, std::uint32_t desired
     if (!result)
         return invalidParameter;
     const KeyName name{parent->name.first, below(parent->name.second, subKey)};
-    std::uint32_t granted = memoryregistry::allAccess;
+    std::uint32_t granted = allAccess;
     if (!name.second.isEmpty()) {
-        const auto node = store().keys.find(name);
-        if (node == store().keys.end())
+        const auto node = m_keys.find(name);
+        if (node == m_keys.end())
             return fileNotFound;
         granted = node->second.grantedAccess;
     }
     if (desiredAccess & ~granted)
         return accessDenied;
-    *result = store().nextHandle++;
-    store().open[*result] = {name, desiredAccess};
+    *result = m_nextHandle++;
+    m_open[*result] = {name, desiredAccess};
     return success;
 }
 
-Result queryValue(Key key, const char *valueName, std::uint32_t *reserved, std::uint32_t *type,
-                  unsigned char *data, std::uint32_t *dataSize)
+Result MemoryRegistry::queryValue(Key key, const char *valueName, std::uint32_t *reserved,
+                                  std::uint32_t *type, unsigned char *data, std::uint32_t *dataSize)
 {
     const std::optional<OpenKey> opened = resolve(key);
     if (!opened)
@@ -104,8 +74,8 @@ Result queryValue(Key key, const char *valueName, std::uint32_t *reserved, std::
         return invalidParameter;
     if (!(opened->access & keyQueryValue))
         return accessDenied;
-    const auto node = store().keys.find(opened->name);
-    if (node == store().keys.end())
+    const auto node = m_keys.find(opened->name);
+    if (node == m_keys.end())
         return fileNotFound;
     const auto value = node->second.values.find(QByteArray(valueName ? valueName : "").toLower());
     if (value == node->second.values.end())
@@ -124,59 +94,42 @@ Result queryValue(Key key, const char *valueName, std::uint32_t *reserved, std::
     return success;
 }
 
-Result closeKey(Key key)
+Result MemoryRegistry::closeKey(Key key)
 {
     if (isRoot(key))
         return success;
-    return store().open.erase(key) ? success : invalidHandle;
+    return m_open.erase(key) ? success : invalidHandle;
 }
 
-void loadSystemEntries()
+void MemoryRegistry::loadSystemEntries()
 {
-    memoryregistry::clear();
-    // System Info in the About dialog starts the first system-information tool that
-    // PATH holds, named by its full path as Windows names its own.
+    m_keys.clear();
+    m_open.clear();
     for (const char *tool : {"hardinfo", "kinfocenter"}) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
         if (!path.isEmpty()) {
-            memoryregistry::setValue(localMachine, systemInfoKey, systemInfoValue, typeString,
-                                     path.toLocal8Bit() + '\0');
+            setValue(localMachine, systemInfoKey, systemInfoValue, typeString,
+                     path.toLocal8Bit() + '\0');
             return;
         }
     }
 }
 
-} // namespace platform::registry
-
-namespace platform::memoryregistry {
-
-using namespace registry;
-
-void clear()
-{
-    store() = {};
-}
-
-void createKey(Key root, const QByteArray &path, std::uint32_t grantedAccess)
+void MemoryRegistry::createKey(Key root, const QByteArray &path, std::uint32_t grantedAccess)
 {
     const QByteArray lower = path.toLower();
     for (qsizetype end = lower.indexOf('\\'); end != -1; end = lower.indexOf('\\', end + 1))
-        store().keys.try_emplace({root, lower.left(end)});
-    store().keys[{root, lower}].grantedAccess = grantedAccess;
+        m_keys.try_emplace({root, lower.left(end)});
+    m_keys[{root, lower}].grantedAccess = grantedAccess;
 }
 
-void setValue(Key root, const QByteArray &path, const QByteArray &name, std::uint32_t type,
-              const QByteArray &data)
+void MemoryRegistry::setValue(Key root, const QByteArray &path, const QByteArray &name,
+                              std::uint32_t type, const QByteArray &data)
 {
     const KeyName key{root, path.toLower()};
-    if (!store().keys.count(key))
+    if (!m_keys.count(key))
         createKey(root, path);
-    store().keys[key].values[name.toLower()] = {type, data};
+    m_keys[key].values[name.toLower()] = {type, data};
 }
 
-int openKeyCount()
-{
-    return int(store().open.size());
-}
-
-} // namespace platform::memoryregistry
+} // namespace platform::registry

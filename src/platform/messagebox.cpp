@@ -3,25 +3,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <utility>
-
 namespace platform {
 
-namespace {
-Notifier *g_notifier = nullptr;
-}
-
-Notifier *setNotifier(Notifier *notifier)
+void ScreenNotifier::msgBox(const QString &text, MsgIcon icon, const QString &title)
 {
-    return std::exchange(g_notifier, notifier);
-}
-
-void msgBox(const QString &text, MsgIcon icon, const QString &title)
-{
-    if (g_notifier) {
-        g_notifier->msgBox(text, icon, title);
-        return;
-    }
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setText(text);
@@ -40,12 +25,8 @@ void msgBox(const QString &text, MsgIcon icon, const QString &title)
     box.exec();
 }
 
-void beep()
+void ScreenNotifier::beep()
 {
-    if (g_notifier) {
-        g_notifier->beep();
-        return;
-    }
     QApplication::beep();
 }
 

@@ -5,8 +5,6 @@
 namespace platform {
 
 namespace {
-std::function<void(int)> g_ender;
-
 class EventSeal : public QObject
 {
 public:
@@ -24,16 +22,7 @@ void sealEvents(QObject &owner)
 
 void endProcess(int status)
 {
-    if (g_ender) {
-        g_ender(status);
-        return;
-    }
     QCoreApplication::exit(status);
-}
-
-void setProcessEnder(std::function<void(int status)> ender)
-{
-    g_ender = std::move(ender);
 }
 
 } // namespace platform

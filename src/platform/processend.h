@@ -1,7 +1,5 @@
 #pragma once
 
-#include <functional>
-
 class QObject;
 
 // The end of the program, in two steps. First the seal: from then on no event reaches
@@ -15,9 +13,5 @@ namespace platform {
 
 void sealEvents(QObject &owner);
 void endProcess(int status);
-
-// Tests put a recorder in place of the end, which then returns to its caller; an
-// empty function restores the real end.
-void setProcessEnder(std::function<void(int status)> ender);
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 // The system registry through the three calls the About dialog reads it with, shaped
 // and behaving like the Windows registry functions of the 8-bit code page: result
@@ -43,20 +44,28 @@ inline constexpr char systemInfoValue[] = "PATH";
 inline constexpr char systemInfoFolderKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr char systemInfoFolderValue[] = "MSINFO";
 
-// Opens subKey under key (an open key or a root) with the desired access rights and
-// puts the new key into *result.
-Result openKey(Key key, const char *subKey, std::uint32_t options, std::uint32_t desiredAccess,
-               Key *result);
+class Registry
+{
+public:
+    virtual ~Registry() = default;
 
-// Reads the value valueName of key: its type into *type, its data into data when the
-// *dataSize bytes there can hold it (else moreData), and its size into *dataSize.
-// reserved must be null; type and data may be.
-Result queryValue(Key key, const char *valueName, std::uint32_t *reserved, std::uint32_t *type,
-                  unsigned char *data, std::uint32_t *dataSize);
+    // Opens subKey under key (an open key or a root) with the desired access rights and
+    // puts the new key into *result.
+    virtual Result openKey(Key key, const char *subKey, std::uint32_t options,
+                           std::uint32_t desiredAccess, Key *result) = 0;
 
-Result closeKey(Key key);
+    // Reads the value valueName of key: its type into *type, its data into data when the
+    // *dataSize bytes there can hold it (else moreData), and its size into *dataSize.
+    // reserved must be null; type and data may be.
+    virtual Result queryValue(Key key, const char *valueName, std::uint32_t *reserved,
+                              std::uint32_t *type, unsigned char *data,
+                              std::uint32_t *dataSize) = 0;
 
-// Fills the registry with what this system offers, as the program starts.
-void loadSystemEntries();
+    virtual Result closeKey(Key key) = 0;
+};
+
+// The registry as this system has it, for the program's run: Windows' own, or where
+// there is none, a memory registry holding what this system offers.
+std::unique_ptr<Registry> systemRegistry();
 
 } // namespace platform::registry

@@ -1,6 +1,6 @@
 #include "results/exporttexts.h"
 
-#include "app/identity.h"
+#include "platform/identity.h"
 #include "platform/printer.h"
 
 namespace results {

@@ -2,15 +2,22 @@
 
 #include "results/resultslist.h"
 
-#include "app/frmmain.h"
-#include "app/identity.h"
-#include "platform/messagebox.h"
+#include "platform/identity.h"
+#include "platform/services.h"
 #include "results/resultblock.h"
-#include "ui_frmmain.h"
 
+#include <QAction>
 #include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 
 namespace results {
+
+ResultsList::ResultsList(const ResultsControls &controls, platform::Services &services,
+                         QWidget &window)
+    : ui(controls), m_services(services), m_window(window), CommonSave(services.chooseSaveFile)
+{}
 
 QStringList listEntries(const QListWidget &list)
 {
@@ -42,45 +49,46 @@ void selectAllEntries(QListWidget &list)
         QItemSelectionModel::Select);
 }
 
-} // namespace results
-
 // The list takes its entries to be of one height (uniformItemSizes in the form):
 // otherwise every Add lays the whole list out again, 40 ms at 8,000 entries.
-void FrmMain::mnuFileAdd_Click()
+void ResultsList::mnuFileAdd_Click()
 {
     QStringList block;
-    if (ui->mnuConverterDecimal->isChecked()) {
-        block += results::resultBlock(QStringLiteral("Decimal"), ui->txtDecimal->text(),
-                                      ui->lblHex->text(), ui->lblBinary->text());
+    if (ui.mnuConverterDecimal->isChecked()) {
+        block += resultBlock(QStringLiteral("Decimal"), ui.fields.txtDecimal->text(),
+                             ui.fields.lblHex->text(), ui.fields.lblBinary->text());
     }
-    if (ui->mnuConverterHex->isChecked()) {
-        block += results::resultBlock(QStringLiteral("Hex"), ui->lblDecimal->text(),
-                                      ui->txtHex->text(), ui->lblBinary->text());
+    if (ui.mnuConverterHex->isChecked()) {
+        block += resultBlock(QStringLiteral("Hex"), ui.fields.lblDecimal->text(),
+                             ui.fields.txtHex->text(), ui.fields.lblBinary->text());
     }
-    if (ui->mnuConverterBinary->isChecked()) {
+    if (ui.mnuConverterBinary->isChecked()) {
         // Box 0 first: the groups run least significant first, the reverse of the screen.
         QStringList boxes;
-        for (const QLineEdit *box : txtBinary)
+        for (const QLineEdit *box : ui.fields.txtBinary)
             boxes.append(box->text());
-        block += results::resultBlock(QStringLiteral("Binary"), ui->lblDecimal->text(),
-                                      ui->lblHex->text(), boxes.join(u' '));
+        block += resultBlock(QStringLiteral("Binary"), ui.fields.lblDecimal->text(),
+                             ui.fields.lblHex->text(), boxes.join(u' '));
     }
-    if (results::fitsInList(ui->lstResult->count(), block.size())) {
-        ui->lstResult->addItems(block);
+    if (fitsInList(ui.lstResult->count(), block.size())) {
+        ui.lstResult->addItems(block);
     } else {
-        platform::msgBox(QStringLiteral("The results list is full. Please save the results and "
-                                        "clear the list before adding more."),
-                         platform::MsgIcon::Information, identity::appTitle());
+        m_services.notifier.msgBox(
+            QStringLiteral("The results list is full. Please save the results and "
+                           "clear the list before adding more."),
+            platform::MsgIcon::Information, identity::appTitle());
     }
-    ui->mnuFilePrint->setEnabled(true);
-    ui->mnuEditCopy->setEnabled(true);
-    ui->mnuEditSelect->setEnabled(true);
+    ui.mnuFilePrint->setEnabled(true);
+    ui.mnuEditCopy->setEnabled(true);
+    ui.mnuEditSelect->setEnabled(true);
 }
 
-void FrmMain::mnuFileClear_Click()
+void ResultsList::mnuFileClear_Click()
 {
-    ui->lstResult->clear();
-    ui->mnuFilePrint->setEnabled(false);
-    ui->mnuEditCopy->setEnabled(false);
-    ui->mnuEditSelect->setEnabled(false);
+    ui.lstResult->clear();
+    ui.mnuFilePrint->setEnabled(false);
+    ui.mnuEditCopy->setEnabled(false);
+    ui.mnuEditSelect->setEnabled(false);
 }
+
+} // namespace results

@@ -1,11 +1,8 @@
 #include "support/window.h"
 
 #include "about/frmabout.h"
-#include "about/helpfile.h"
 #include "app/fieldevents.h"
-#include "app/textfit.h"
-#include "platform/memoryregistry.h"
-#include "platform/processend.h"
+#include "platform/textfit.h"
 
 #include <QtWidgets>
 
@@ -129,9 +126,6 @@ Window::Window()
     RegOverridePredefKey(HKEY_LOCAL_MACHINE, own);
     RegCloseKey(own);
 #endif
-    platform::setNotifier(this);
-    platform::setProcessEnder(
-        [this](int status) { events << QStringLiteral("end %1").arg(status); });
     frm.show();
     frm.activateWindow();
     QVERIFY2(QTest::qWaitForWindowActive(&frm), "the main window did not become active");
@@ -139,9 +133,6 @@ Window::Window()
 
 Window::~Window()
 {
-    platform::setNotifier(nullptr);
-    platform::setProcessEnder({});
-    about::setHelpFile({});
     qputenv("PATH", m_path);
 }
 
@@ -239,8 +230,8 @@ void Window::keys(const QString &sequence)
                 qputenv("PATH", QFile::encodeName(bin));
 #endif
             } else if (command == u"help") {
-                about::setHelpFile(argument == u"manual" ? VOXTREL_MANUAL
-                                                         : m_dir.filePath(argument));
+                services.helpFile =
+                    argument == u"manual" ? VOXTREL_MANUAL : m_dir.filePath(argument);
             } else if (command == u"focus") {
                 frm.findChild<QWidget *>(argument)->setFocus();
             } else if (command == u"reg") { // key|name|type|data, or key||r| to be only read
@@ -255,18 +246,19 @@ void Window::keys(const QString &sequence)
                                          data.size()));
 #else
                 if (v[2] == u"r")
-                    platform::memoryregistry::createKey(localMachine, key,
-                                                        keyQueryValue | keyEnumerateSubKeys |
-                                                            keyNotify | readControl);
+                    m_registry->createKey(localMachine, key,
+                                          keyQueryValue | keyEnumerateSubKeys | keyNotify |
+                                              readControl);
                 else
-                    platform::memoryregistry::setValue(localMachine, key, name, v[2].toUInt(),
-                                                       data);
+                    m_registry->setValue(localMachine, key, name, v[2].toUInt(), data);
 #endif
             } else if (command == u"unix") { // built for Windows, the story skips (see tst_window)
             } else if (command == u"fonts") {
                 frm.fitFonts({argument});
             } else if (key == u"registry") {
-                platform::registry::loadSystemEntries();
+#ifndef Q_OS_WIN // Windows' own registry holds what the system offers
+                m_registry->loadSystemEntries();
+#endif
             } else if (key == u"activate") {
                 frm.activateWindow();
                 QTRY_COMPARE(QApplication::activeWindow(), &frm);
@@ -515,7 +507,7 @@ QString Window::show(const QString &aspect) const
             widest = qMax(widest, metrics.horizontalAdvance(ch));
         const QSizeF text = button ? metrics.tightBoundingRect(button->text()).size()
                                    : QSizeF(widest * a.value(2).toInt(), metrics.height());
-        const QRectF room = app::textRoom(control);
+        const QRectF room = platform::textRoom(control);
         return text.width() <= room.width() && text.height() <= room.height() ? "fits" : "cut";
     } else if (aspect == u"separators") {
         // Each drawn as a bare separator, put for the while between the first two items

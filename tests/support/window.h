@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/frmmain.h"
-#include "platform/messagebox.h"
+#include "platform/services.h"
+#ifndef Q_OS_WIN
+#include "platform/memoryregistry.h"
+#endif
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,7 +37,22 @@ public:
     QStringList events;
     // Events that no "events=" of the story has named so far.
     QStringList unnamedEvents() const { return events.mid(m_named); }
-    FrmMain frm;
+
+private:
+#ifdef Q_OS_WIN // Windows' own, with a key of the test's own as HKEY_LOCAL_MACHINE (see Window)
+    const std::unique_ptr<platform::registry::Registry> m_registry =
+        platform::registry::systemRegistry();
+#else
+    const std::unique_ptr<platform::registry::MemoryRegistry> m_registry =
+        std::make_unique<platform::registry::MemoryRegistry>();
+#endif
+
+public:
+    platform::Services services{
+        *this, [this](int status) { events << QStringLiteral("end %1").arg(status); },
+        {},    *m_registry,
+        {},    platform::openDefaultPrinter};
+    FrmMain frm{services};
 
 private:
     void answerFileDialog(const QString &name, const QString &replace);

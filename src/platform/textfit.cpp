@@ -1,4 +1,4 @@
-#include "app/textfit.h"
+#include "platform/textfit.h"
 
 #include <QAbstractItemView>
 #include <QEvent>
@@ -13,7 +13,7 @@
 
 #include <functional>
 
-namespace app {
+namespace platform {
 
 namespace {
 
@@ -115,4 +115,4 @@ void groupDigits(QLabel *label)
     label->installEventFilter(new DigitGroups(label));
 }
 
-} // namespace app
+} // namespace platform

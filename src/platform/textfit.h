@@ -11,7 +11,7 @@ class QWidget;
 // size, at most 9 points, at which the longest text it can hold shows whole: count of
 // the widest of its characters across the room Qt gives its text, the line as high
 // as that room; a button's caption, its ink included, inside the bevel.
-namespace app {
+namespace platform {
 
 // Narrow faces, the first that is installed taken: Liberation's (the package depends
 // on it; Debian 13 ships it apart from the other Liberation faces), the URW base
@@ -38,4 +38,4 @@ void groupDigits(QLabel *label);
 // viewport beside a vertical scroll bar less an item's margins, a label's contents.
 QRectF textRoom(const QWidget *control);
 
-} // namespace app
+} // namespace platform
