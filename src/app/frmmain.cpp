@@ -45,24 +45,27 @@ private:
     }
 };
 
+std::unique_ptr<Ui::frmMain> setUpForm(QMainWindow *window)
+{
+    auto ui = std::make_unique<Ui::frmMain>();
+    ui->setupUi(window);
+    return ui;
+}
+
 } // namespace
 
+// The subsystems are made with the controls of the form, set up first.
 FrmMain::FrmMain(platform::Services &services, QWidget *parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::frmMain>()), m_services(services),
+    : QMainWindow(parent),
+      ui(setUpForm(this)), txtBinary{ui->txtBinary_0, ui->txtBinary_1, ui->txtBinary_2,
+                                     ui->txtBinary_3, ui->txtBinary_4},
+      m_services(services), m_entry(entryControls(), services.notifier),
+      m_results({ui->lstResult, ui->mnuFilePrint, ui->mnuEditCopy, ui->mnuEditSelect,
+                 ui->mnuConverterDecimal, ui->mnuConverterHex, ui->mnuConverterBinary,
+                 entryControls(), ui->txtTemp},
+                services, *this),
       m_help(*this, services)
 {
-    ui->setupUi(this);
-    txtBinary = {ui->txtBinary_0, ui->txtBinary_1, ui->txtBinary_2, ui->txtBinary_3,
-                 ui->txtBinary_4};
-    const platform::EntryControls fields{ui->txtDecimal, ui->txtHex, txtBinary,
-                                         ui->lblDecimal, ui->lblHex, ui->lblBinary};
-    m_entry.emplace(fields, services.notifier);
-    m_results.emplace(results::ResultsControls{ui->lstResult, ui->mnuFilePrint, ui->mnuEditCopy,
-                                               ui->mnuEditSelect, ui->mnuConverterDecimal,
-                                               ui->mnuConverterHex, ui->mnuConverterBinary, fields,
-                                               ui->txtTemp},
-                      services, *this);
-
     // Designer has no named separators; these items exist under their names so
     // that the menu tree can be read back whole. Their caption "-" marks them as
     // separators, and is not drawn: a style draws a separator's text as a title.
@@ -128,22 +131,22 @@ void FrmMain::connectHandlers()
     const auto on = [this](QAction *item, auto handler) {
         connect(item, &QAction::triggered, this, handler);
     };
-    on(ui->mnuFileSaveas, [this] { m_results->mnuFileSaveas_Click(); });
-    on(ui->mnuFilePrint, [this] { m_results->mnuFilePrint_Click(); });
-    on(ui->mnuFileAdd, [this] { m_results->mnuFileAdd_Click(); });
-    on(ui->mnuFileClear, [this] { m_results->mnuFileClear_Click(); });
+    on(ui->mnuFileSaveas, [this] { m_results.mnuFileSaveas_Click(); });
+    on(ui->mnuFilePrint, [this] { m_results.mnuFilePrint_Click(); });
+    on(ui->mnuFileAdd, [this] { m_results.mnuFileAdd_Click(); });
+    on(ui->mnuFileClear, [this] { m_results.mnuFileClear_Click(); });
     on(ui->mnuFileExit, &FrmMain::mnuFileExit_Click);
     on(ui->mnuEditClear, &FrmMain::mnuEditClear_Click);
-    on(ui->mnuEditCopy, [this] { m_results->mnuEditCopy_Click(); });
+    on(ui->mnuEditCopy, [this] { m_results.mnuEditCopy_Click(); });
     on(ui->mnuEditSelect, &FrmMain::mnuEditSelect_Click);
-    on(ui->mnuEditNotepad, [this] { m_results->mnuEditNotepad_Click(); });
+    on(ui->mnuEditNotepad, [this] { m_results.mnuEditNotepad_Click(); });
     on(ui->mnuConverterDecimal, &FrmMain::mnuConverterDecimal_Click);
     on(ui->mnuConverterHex, &FrmMain::mnuConverterHex_Click);
     on(ui->mnuConverterBinary, &FrmMain::mnuConverterBinary_Click);
     on(ui->mnHelpContents, [this] { m_help.mnHelpContents_Click(); });
     on(ui->mnuHelpAbout, [this] { m_help.mnuHelpAbout_Click(); });
 
-    translate::EntryFields &entry = *m_entry;
+    translate::EntryFields &entry = m_entry;
     onKeyPress(ui->txtDecimal, [&entry](int &KeyAscii) { entry.txtDecimal_KeyPress(KeyAscii); });
     connect(ui->txtDecimal, &QLineEdit::textChanged, this, [&entry] { entry.txtDecimal_Change(); });
     onKeyPress(ui->txtHex, [&entry](int &KeyAscii) { entry.txtHex_KeyPress(KeyAscii); });
@@ -166,6 +169,11 @@ void FrmMain::connectHandlers()
     for (QAction *item :
          {ui->mnuConverterDecimal, ui->mnuConverterHex, ui->mnuConverterBinary, ui->mnuEditClear})
         connect(item, &QAction::triggered, this, &FrmMain::describeResults);
+}
+
+platform::EntryControls FrmMain::entryControls() const
+{
+    return {ui->txtDecimal, ui->txtHex, txtBinary, ui->lblDecimal, ui->lblHex, ui->lblBinary};
 }
 
 QList<QLineEdit *> FrmMain::entryFields() const

@@ -14,7 +14,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 class QCloseEvent;
 class QLineEdit;
@@ -59,6 +58,7 @@ private:
 
     void connectHandlers();
     void describeResults();
+    platform::EntryControls entryControls() const;
     QList<QLineEdit *> entryFields() const;
 
     std::unique_ptr<Ui::frmMain> ui;
@@ -66,9 +66,8 @@ private:
     // rightmost and holds the least significant group of four digits.
     std::array<QLineEdit *, 5> txtBinary{};
     platform::Services &m_services;
-    // Made once the form is set up, with its controls.
-    std::optional<translate::EntryFields> m_entry;
-    std::optional<results::ResultsList> m_results;
+    translate::EntryFields m_entry;
+    results::ResultsList m_results;
     about::HelpMenu m_help;
     // Set once the farewell is under way (Endit).
     bool m_ending = false;
