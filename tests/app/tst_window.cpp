@@ -116,10 +116,12 @@ private slots:
         w.keys("{help:manual} {path:gedit,hardinfo} {registry} ^D");
         const int total = qEnvironmentVariable("VOXTREL_MONKEY_EVENTS", "20000").toInt();
         int full = 0;
+        QHash<QString, int> drawn;
         for (int event = 1; event <= total; ++event) {
             auto kind = kinds.begin();
-            for (int drawn = random.bounded(weights); drawn >= kind->weight; ++kind)
-                drawn -= kind->weight;
+            for (int pick = random.bounded(weights); pick >= kind->weight; ++kind)
+                pick -= kind->weight;
+            ++drawn[kind->name];
             const QStringList choices = kind->keys.split(u'|');
             QString keys = choices[random.bounded(int(choices.size()))];
             if (keys.contains("$row"))
@@ -183,7 +185,15 @@ private slots:
                 return;
             w.events.clear();
         }
-        qInfo("seed %u, %d events; the list was full %d times", seed, total, full);
+        // Every kind drawn at least once in 4,000 events (the rarest comes about 24 times in
+        // 20,000), so that no change of weights or seed leaves one out unseen.
+        QStringList counts;
+        for (const Kind &k : std::as_const(kinds))
+            counts << QStringLiteral("%1 %2").arg(k.name).arg(drawn[k.name]);
+        qInfo("seed %u, %d events: %s; the list was full %d times", seed, total,
+              qPrintable(counts.join(", ")), full);
+        for (const Kind &k : std::as_const(kinds))
+            QVERIFY2(drawn[k.name] >= total / 4000, qPrintable(k.name + " drawn too seldom"));
     }
 };
 
