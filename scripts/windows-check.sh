@@ -3,7 +3,8 @@
 # program, its tests and the zip with the windows preset, then, in a fresh Wine prefix
 # on a private X server, runs the window test's stories and the unpacked zip's
 # Voxtrel.exe as its user would (tests/app/program.sh: its window, a copy that another
-# program reads, File > Exit and its farewell, status 0).
+# program reads, File > Exit and the close box with the farewell, status 0, the copy
+# still there after the end).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,6 +27,10 @@ export WINEPREFIX=$scratch/wine WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wineboot -i >/dev/null 2>&1
 wineserver -w
+# The session outlives each program, as on Windows, where what a program leaves on the
+# clipboard stays there after it ends; Wine's server would otherwise end, and its
+# clipboard with it, a few seconds after the last program.
+wineserver -p
 
 # The window test's stories, built for Windows, under Wine on the offscreen platform.
 ctest --preset windows

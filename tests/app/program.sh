@@ -6,7 +6,9 @@
 [ -n "${VOXTREL_BUS:-}" ] || exec env VOXTREL_BUS=1 dbus-run-session -- bash "$0" "$@" # for the manager's settings
 fail() { echo "FAIL: $*" >&2; exit 1; }
 x() { /usr/bin/python3 -c "from Xlib import X, display, protocol; d = display.Display(); a = d.intern_atom; $1"; }
-window() { timeout 60 xdotool search --all --sync --onlyvisible --pid $program --name "^$1\$" | grep -m 1 . || fail "no window $1"; }
+window() { # a shown window of the program's, by its title; Wine makes and destroys some as it starts
+    for _ in $(seq 600); do xdotool search --all --onlyvisible --pid $program --name "^$1\$" 2>/dev/null | grep -m 1 . && return; sleep 0.1; done
+    fail "no window $1 within a minute"; }
 holds() { # holds TEXT WHEN: waits up to 10 s for the clipboard to hold TEXT, byte for byte
     for _ in $(seq 100); do [ "$(xclip -o -selection clipboard; echo .)" = "$1." ] && return; sleep 0.1; done
     fail "$2: the clipboard holds: $(xclip -o -selection clipboard | od -An -c | tr -s ' \n' ' ')"; }
