@@ -9,9 +9,10 @@ x() { /usr/bin/python3 -c "from Xlib import X, display, protocol; d = display.Di
 window() { # a shown window of the program's, by its title; Wine makes and destroys some as it starts
     for _ in $(seq 600); do xdotool search --all --onlyvisible --pid $program --name "^$1\$" 2>/dev/null | grep -m 1 . && return; sleep 0.1; done
     fail "no window $1 within a minute"; }
+clip() { timeout 2 xclip -o -selection clipboard; } # an owner that left may never answer
 holds() { # holds TEXT WHEN: waits up to 10 s for the clipboard to hold TEXT, byte for byte
-    for _ in $(seq 100); do [ "$(xclip -o -selection clipboard; echo .)" = "$1." ] && return; sleep 0.1; done
-    fail "$2: the clipboard holds: $(xclip -o -selection clipboard | od -An -c | tr -s ' \n' ' ')"; }
+    for _ in $(seq 100); do [ "$(clip; echo .)" = "$1." ] && return; sleep 0.1; done
+    fail "$2: the clipboard holds: $(clip | od -An -c | tr -s ' \n' ' ')"; }
 xfsettingsd --disable-wm-check --sm-client-disable 2>/dev/null & manager=$! tries=100 && trap 'kill $manager ${program:-} 2>/dev/null' EXIT
 until x 'exit(not d.get_selection_owner(a("CLIPBOARD_MANAGER")))'; do
     kill -0 $manager 2>/dev/null && ((--tries)) && sleep 0.1 || fail "no clipboard manager within 10 s"
