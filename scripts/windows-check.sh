@@ -12,8 +12,10 @@ if [ "${1:-}" != --under-x ]; then
     # The icon is rendered and packed while building; Wine runs the program, xdotool
     # drives its window, xclip reads what it copied.
     voxtrel_install_packages librsvg2-bin icoutils wine wine64 xvfb xauth xdotool xclip
+    # The installer is built with wixl and read back with msiinfo.
+    voxtrel_install_packages wixl msitools
     bash scripts/qt-windows.sh
-    cmake --preset windows >/dev/null
+    cmake --preset windows ${VOXTREL_QT_WINDOWS:+"-DCMAKE_PREFIX_PATH=$VOXTREL_QT_WINDOWS"} >/dev/null
     cmake --build --preset windows
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" --under-x
 fi
@@ -30,7 +32,10 @@ wineserver -w
 ctest --preset windows
 
 # The zip as a user unpacks it, on a machine with nothing else of the program.
-zip=voxtrel-1.0.0-windows-x86_64
 build=$PWD/build-windows
+zip=voxtrel-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")-windows-x86_64
 (cd "$scratch" && cmake -E tar xf "$build/$zip.zip")
 bash tests/app/program.sh wine "$scratch/$zip/Voxtrel.exe"
+
+# The installer, in a Wine prefix of its own, against the zip's files.
+bash scripts/windows-install-check.sh "$build/$zip.msi" "$scratch/$zip"
