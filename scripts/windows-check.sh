@@ -22,11 +22,8 @@ fi
 
 scratch=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all
-# No Mono or Gecko: Wine would offer to download them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1
-wineserver -w
+source scripts/setup.sh
+voxtrel_wine_prefix "$scratch/wine"
 
 # The window test's stories, built for Windows, under Wine on the offscreen platform.
 ctest --preset windows

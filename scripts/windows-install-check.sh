@@ -13,12 +13,8 @@ msi=$(realpath "$1")
 tree=$2
 scratch=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all
-# No Mono or Gecko (Wine would offer to download them), and no launchers of the host's
-# for the Start menu's shortcuts.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-wineboot -i >/dev/null 2>&1
-wineserver -w
+source scripts/setup.sh
+voxtrel_wine_prefix "$scratch/wine"
 
 fail() {
     echo "FAIL: $*" >&2
