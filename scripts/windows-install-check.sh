@@ -70,8 +70,8 @@ echo "Start menu: $link, starting $exe, with that icon"
 # The installed program: its window, F1's help, then as tests/app/program.sh drives it.
 wine "$programs/Voxtrel.exe" &
 pid=$!
-main=$(timeout 60 xdotool search --all --sync --onlyvisible --pid $pid --name '^Quindle$' | head -n 1)
-[ -n "$main" ] || fail "the installed program shows no window \"Quindle\""
+main=$(timeout 60 xdotool search --all --sync --onlyvisible --pid $pid --name '^Quindle$' | head -n 1) &&
+    [ -n "$main" ] || fail "the installed program shows no window \"Quindle\""
 xdotool windowfocus --sync "$main" key F1
 timeout 60 xdotool search --all --sync --onlyvisible --pid $pid --name '^Quindle Help$' >/dev/null ||
     fail "F1 shows no window \"Quindle Help\""
