@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Qt for Windows that the windows preset uses: Debian's qt6-base source,
 # cross-compiled with Debian's MinGW-w64 (POSIX threads) against the installed host Qt
-# of the same version, into VOXTREL_QT_WINDOWS. A folder already there is reused.
+# of the same version, into /var/cache/voxtrel/qt-windows-VERSION, and points
+# /var/cache/voxtrel/qt-windows, where the preset looks, at it; or into
+# VOXTREL_QT_WINDOWS, left for the caller to name to CMake. A folder already there is
+# reused.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -16,11 +19,21 @@ voxtrel_install_packages "${VOXTREL_WINDOWS_PACKAGES[@]}"
 
 # The host Qt's version names the folder: the host tools must match the target's.
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
-prefix=${VOXTREL_QT_WINDOWS:-/var/cache/voxtrel/qt-windows-$qt_version}
-# The stamp is written last: a build that stopped half-way is not reused.
-if [ -f "$prefix/voxtrel-complete" ]; then
+link=/var/cache/voxtrel/qt-windows
+prefix=${VOXTREL_QT_WINDOWS:-$link-$qt_version}
+finished() {
+    [ -n "${VOXTREL_QT_WINDOWS:-}" ] || ln -sfn "$(basename "$prefix")" "$link"
     echo "Qt $qt_version for Windows: $prefix"
     exit 0
+}
+# The stamp is written last: a build that stopped half-way is not reused.
+[ ! -f "$prefix/voxtrel-complete" ] || finished
+# The folder is emptied before the build is installed into it: only a folder this script
+# made, which holds its mark, or an empty one.
+mark=voxtrel-qt-windows
+if [ -e "$prefix" ] && [ ! -f "$prefix/$mark" ] && [ -n "$(ls -A "$prefix" 2>/dev/null || echo x)" ]; then
+    echo "$prefix is not a folder scripts/qt-windows.sh made; not building Qt into it." >&2
+    exit 1
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qt-windows.XXXXXX")
@@ -68,6 +81,8 @@ cd "$work/build"
     { tail -40 "$work/configure.log"; exit 1; }
 nice cmake --build . --parallel >"$work/build.log" 2>&1 || { tail -40 "$work/build.log"; exit 1; }
 rm -rf "$prefix"
+mkdir -p "$prefix"
+touch "$prefix/$mark"
 cmake --install . >/dev/null
 touch "$prefix/voxtrel-complete"
-echo "Qt $qt_version for Windows: $prefix"
+finished

@@ -71,3 +71,12 @@ voxtrel_build() {
     cmake --preset default >/dev/null
     cmake --build --preset default
 }
+
+# Makes a new Wine prefix in DIR and sets it for Wine from here on, for the checks of the
+# Windows build: without Mono or Gecko (Wine would offer to download them), and without
+# launchers on the host for the shortcuts that an installer puts in the Start menu.
+voxtrel_wine_prefix() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+}

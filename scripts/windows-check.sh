@@ -14,29 +14,27 @@ if [ "${1:-}" != --under-x ]; then
     # drives its window, xclip reads what it copied, beside a desktop's clipboard manager.
     voxtrel_install_packages librsvg2-bin icoutils wine wine64 xvfb xauth xdotool xclip \
         xfce4-settings python3-xlib dbus-bin
+    # The installer is built with wixl and read back with msiinfo.
+    voxtrel_install_packages wixl msitools
     bash scripts/qt-windows.sh
-    cmake --preset windows >/dev/null
+    cmake --preset windows ${VOXTREL_QT_WINDOWS:+"-DCMAKE_PREFIX_PATH=$VOXTREL_QT_WINDOWS"} >/dev/null
     cmake --build --preset windows
     exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" --under-x
 fi
 
 scratch=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export WINEPREFIX=$scratch/wine WINEDEBUG=-all
-# No Mono or Gecko: Wine would offer to download them.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1
-wineserver -w
-# The session outlives each program, as on Windows, where what a program leaves on the
-# clipboard stays there after it ends; Wine's server would otherwise end, and its
-# clipboard with it, a few seconds after the last program.
-wineserver -p
+source scripts/setup.sh
+voxtrel_wine_prefix "$scratch/wine"
 
 # The window test's stories, built for Windows, under Wine on the offscreen platform.
 ctest --preset windows
 
 # The zip as a user unpacks it, on a machine with nothing else of the program.
-zip=voxtrel-1.0.0-windows-x86_64
 build=$PWD/build-windows
+zip=voxtrel-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")-windows-x86_64
 (cd "$scratch" && cmake -E tar xf "$build/$zip.zip")
 bash tests/app/program.sh wine "$scratch/$zip/Voxtrel.exe"
+
+# The installer, in a Wine prefix of its own, against the zip's files.
+bash scripts/windows-install-check.sh "$build/$zip.msi" "$scratch/$zip"

@@ -13,13 +13,21 @@ class QWidget;
 // as that room; a button's caption, its ink included, inside the bevel.
 namespace platform {
 
-// Narrow faces, the first that is installed taken: Liberation's (the package depends
-// on it; Debian 13 ships it apart from the other Liberation faces), the URW base
-// fonts', and DejaVu's condensed one. Where none is, the sizes are fitted to whatever
-// fontconfig puts in their place.
-inline const QStringList textFamilies = {QStringLiteral("Liberation Sans Narrow"),
-                                         QStringLiteral("Nimbus Sans Narrow"),
-                                         QStringLiteral("DejaVu Sans Condensed")};
+// Narrow faces, the first that is installed taken. On Windows first those Windows
+// brings: Bahnschrift's condensed widths (Windows 10 and 11) and Arial Narrow (with
+// Office). Then Liberation's (the Debian package depends on it; Debian 13 ships it
+// apart from the other Liberation faces), the URW base fonts', and DejaVu's condensed
+// one. Where none is, the sizes are fitted to whatever face the system puts in their
+// place.
+inline const QStringList textFamilies = {
+#ifdef Q_OS_WIN
+    QStringLiteral("Bahnschrift SemiCondensed"),
+    QStringLiteral("Bahnschrift Condensed"),
+    QStringLiteral("Arial Narrow"),
+#endif
+    QStringLiteral("Liberation Sans Narrow"),
+    QStringLiteral("Nimbus Sans Narrow"),
+    QStringLiteral("DejaVu Sans Condensed")};
 
 // besides: room the control keeps for more than the characters (gaps between groups).
 void fitText(QWidget *control, const QString &chars, int count, const QStringList &families,

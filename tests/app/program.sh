@@ -13,7 +13,11 @@ clip() { timeout 2 xclip -o -selection clipboard; } # an owner that left may nev
 holds() { # holds TEXT WHEN: waits up to 10 s for the clipboard to hold TEXT, byte for byte
     for _ in $(seq 100); do [ "$(clip; echo .)" = "$1." ] && return; sleep 0.1; done
     fail "$2: the clipboard holds: $(clip | od -An -c | tr -s ' \n' ' ')"; }
-xfsettingsd --disable-wm-check --sm-client-disable 2>/dev/null & manager=$! tries=100 && trap 'kill $manager ${program:-} 2>/dev/null' EXIT
+# Under Wine the session outlives each program, as on Windows, where a copy stays on the clipboard
+# after its program ends; Wine's server would end, and its clipboard with it, soon after the last one.
+[ "$1" = wine ] && wineserver -p
+xfsettingsd --disable-wm-check --sm-client-disable 2>/dev/null & manager=$! tries=100
+trap 'kill $manager ${program:-} 2>/dev/null; [ "$1" != wine ] || wineserver -k' EXIT
 until x 'exit(not d.get_selection_owner(a("CLIPBOARD_MANAGER")))'; do
     kill -0 $manager 2>/dev/null && ((--tries)) && sleep 0.1 || fail "no clipboard manager within 10 s"
 done
