@@ -23,7 +23,10 @@ until x 'exit(not d.get_selection_owner(a("CLIPBOARD_MANAGER")))'; do
 done
 block=$(printf '\r\nThe result from Decimal is:\r\nDecimal   255\r\nHex          FF\r\nBinary      11111111\r\n%080d' 0 | tr 0 -)
 [ "$1" = wine ] && block=${block//$'\r'/} # Wine gives X programs text with LF line ends
-for ending in "File > Exit" "the close box"; do
+# Wine hands a copy over as its program ends only at times (about four runs in five here, either
+# ending): under Wine each ending has three tries, which an end that never hands it over fails.
+attempts=$([ "$1" = wine ] && echo 3 || echo 1)
+for ending in "File > Exit" "the close box"; do for attempt in $(seq $attempts); do
     "$@" 2>/dev/null & program=$!
     main=$(window Quindle) || exit 1
     printf theirs | xclip -selection clipboard && holds theirs "another program's copy"
@@ -36,5 +39,6 @@ for ending in "File > Exit" "the close box"; do
     timeout 60 tail --pid=$program -f /dev/null || fail "$ending: still running a minute later"
     wait $program; status=$?
     [ $status = 0 ] || fail "$ending: the program ended with status $status"
-    holds "$block" "$ending: after the end" && echo "PASS: $ending: copied, status 0, the copy outlives the program"
-done
+    (holds "$block" "$ending: after the end, try $attempt of $attempts") && break
+    [ $attempt = $attempts ] && exit 1
+done; echo "PASS: $ending: copied, status 0, the copy outlives the program"; done
