@@ -18,7 +18,8 @@ private slots:
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
                 qFatal("cannot read the rows file %s", qPrintable(path));
-            QList<std::pair<QString, QString>> variables;
+            // $sep: the system's separator of folders, as paths are shown to the user.
+            QList<std::pair<QString, QString>> variables = {{"$sep", QDir::separator()}};
             while (!file.atEnd()) {
                 QString line = QString::fromUtf8(file.readLine()).trimmed();
                 for (const auto &[name, value] : std::as_const(variables))
