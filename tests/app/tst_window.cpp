@@ -14,12 +14,23 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         static const QRegularExpression escape(R"(\\x([0-9a-f]{2}))");
+        // $face: the first installed of the narrow faces the small controls ask for, in the
+        // order they ask for them, Windows' own first there; any face where none is.
+        const QStringList narrow = {
+#ifdef Q_OS_WIN
+            "Bahnschrift SemiCondensed", "Bahnschrift Condensed", "Arial Narrow",
+#endif
+            "Liberation Sans Narrow",    "Nimbus Sans Narrow",    "DejaVu Sans Condensed"};
+        const auto face = std::ranges::find_if(narrow, [](const QString &family) {
+            return QFontDatabase::families().contains(family);
+        });
         for (const QString &path : qEnvironmentVariable("VOXTREL_ROWS").split(u',')) {
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
                 qFatal("cannot read the rows file %s", qPrintable(path));
             // $sep: the system's separator of folders, as paths are shown to the user.
-            QList<std::pair<QString, QString>> variables = {{"$sep", QDir::separator()}};
+            QList<std::pair<QString, QString>> variables = {
+                {"$sep", QDir::separator()}, {"$face", face == narrow.end() ? "…" : *face}};
             while (!file.atEnd()) {
                 QString line = QString::fromUtf8(file.readLine()).trimmed();
                 for (const auto &[name, value] : std::as_const(variables))
