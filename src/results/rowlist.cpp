@@ -4,9 +4,9 @@
 #include <QCursor>
 #include <QHoverEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
-#include <QStylePainter>
 
 namespace results {
 
@@ -28,11 +28,6 @@ QSize RowList::itemSize() const
     return m_item;
 }
 
-int RowList::contentsWidth() const
-{
-    return m_contentsWidth;
-}
-
 void RowList::forgetLayout()
 {
     m_laidOut = 0;
@@ -45,7 +40,7 @@ QModelIndexList RowList::intersecting(const QRect &area, bool layOut) const
         const_cast<RowList *>(this)->executeDelayedItemsLayout();
     QRect a = area.normalized();
     if (isRightToLeft())
-        a.moveLeft(qMax(viewport()->width(), contentsWidth()) - a.x() - a.width());
+        a.moveLeft(viewport()->width() - a.x() - a.width());
     QModelIndexList rows;
     if (m_laidOut == 0)
         return rows;
@@ -53,32 +48,22 @@ QModelIndexList RowList::intersecting(const QRect &area, bool layOut) const
     if (a.right() < 0 || m_laidOut * height < a.top())
         return rows;
     // Row r takes the slot from r * height to the next row's top.
-    const int first = a.top() < 0  ? 0
-                      : height > 0 ? qMin(a.top() / height, m_laidOut - 1)
-                                   : m_laidOut - 1;
+    const int first = height > 0 ? qBound(0, a.top() / height, m_laidOut - 1) : m_laidOut - 1;
     for (int row = first; row < m_laidOut && row * height <= a.bottom(); ++row)
         rows.append(indexOfRow(row));
     return rows;
 }
 
-QRect RowList::itemRect(int row) const
-{
-    const QSize size = itemSize();
-    return QRect(0, row * size.height(), qMax(size.width(), viewport()->width()), size.height());
-}
-
 QRect RowList::rowRect(const QModelIndex &index) const
 {
-    if (!index.isValid() || index.model() != model() || index.parent() != rootIndex() ||
-        index.column() != modelColumn())
+    if (!index.isValid() || index.model() != model()) // the list's one column
         return {};
     const_cast<RowList *>(this)->executeDelayedItemsLayout();
     if (index.row() >= m_laidOut)
         return {};
-    QRect rect = itemRect(index.row());
-    if (isRightToLeft())
-        rect.moveLeft(qMax(viewport()->width(), contentsWidth()) - rect.x() - rect.width());
-    return rect;
+    const QSize size = itemSize();
+    return QRect(0, index.row() * size.height(), qMax(size.width(), viewport()->width()),
+                 size.height());
 }
 
 int RowList::visualRow(const QModelIndex &index) const
@@ -87,39 +72,9 @@ int RowList::visualRow(const QModelIndex &index) const
     return index.isValid() && index.row() < m_laidOut ? index.row() : -1;
 }
 
-QModelIndex RowList::closestRow(const QRect &target, const QModelIndexList &candidates) const
-{
-    int shortest = INT_MAX;
-    QModelIndex closest;
-    for (const QModelIndex &candidate : candidates) {
-        const QRect rect = itemRect(candidate.row());
-        int distance;
-        if ((target.center().x() >= rect.x() && target.center().x() < rect.right()) ||
-            (rect.center().x() >= target.x() && rect.center().x() < target.right())) {
-            distance = qAbs(rect.center().y() - target.center().y());
-        } else if ((target.center().y() >= rect.y() && target.center().y() < rect.bottom()) ||
-                   (rect.center().y() >= target.y() && rect.center().y() < target.bottom())) {
-            distance = qAbs(rect.center().x() - target.center().x());
-        } else {
-            distance = (rect.center() - target.center()).manhattanLength();
-        }
-        if (distance < shortest) {
-            shortest = distance;
-            closest = candidate;
-        }
-    }
-    return closest;
-}
-
 QRect RowList::visualRect(const QModelIndex &index) const
 {
-    QRect rect = rowRect(index);
-    if (!rect.isValid())
-        return rect;
-    const int width = rect.width();
-    rect.setLeft(0);
-    rect.setWidth(qMax(width, qMax(contentsWidth(), viewport()->width())));
-    return rect.translated(-horizontalOffset(), -verticalOffset());
+    return rowRect(index).translated(-horizontalOffset(), -verticalOffset());
 }
 
 void RowList::scrollTo(const QModelIndex &index, ScrollHint hint)
@@ -175,8 +130,6 @@ void RowList::doItemsLayout()
     forgetLayout();
     if (model()->columnCount(rootIndex()) > 0) {
         m_laidOut = model()->rowCount(rootIndex());
-        if (m_laidOut > 0)
-            m_contentsWidth = itemSize().width();
     }
     QAbstractItemView::doItemsLayout();
     setState(oldState);
@@ -272,7 +225,7 @@ void RowList::paintEvent(QPaintEvent *event)
         return;
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    QStylePainter painter(viewport());
+    QPainter painter(viewport());
 
     const QModelIndexList toBeRendered =
         intersecting(event->rect().translated(horizontalOffset(), verticalOffset()), false);
@@ -281,9 +234,7 @@ void RowList::paintEvent(QPaintEvent *event)
     const bool focus = (hasFocus() || viewport()->hasFocus()) && current.isValid();
     const QStyle::State state = option.state;
     const bool enabled = (state & QStyle::State_Enabled) != 0;
-    const int maxWidth = qMax(viewport()->width(), contentsWidth());
-    bool alternateBase = false;
-    int previousRow = -2;
+    const int maxWidth = viewport()->width();
 
     for (const QModelIndex &index : toBeRendered) {
         option.rect = visualRect(index);
@@ -297,25 +248,8 @@ void RowList::paintEvent(QPaintEvent *event)
             option.palette.setCurrentColorGroup(itemEnabled ? QPalette::Normal
                                                             : QPalette::Disabled);
         }
-        if (focus && current == index) {
-            option.state |= QStyle::State_HasFocus;
-            if (this->state() == EditingState)
-                option.state |= QStyle::State_Editing;
-        }
+        option.state.setFlag(QStyle::State_HasFocus, focus && current == index);
         option.state.setFlag(QStyle::State_MouseOver, index == m_hover);
-        if (alternatingRowColors()) {
-            const int row = index.row();
-            if (row != previousRow + 1)
-                alternateBase = (row & 1) != 0;
-            option.features.setFlag(QStyleOptionViewItem::Alternate, alternateBase);
-            // The row's own background; the delegate draws the rest.
-            const QStyle::State rowState = option.state;
-            option.state &= ~QStyle::State_Selected;
-            painter.drawPrimitive(QStyle::PE_PanelItemViewRow, option);
-            option.state = rowState;
-            alternateBase = !alternateBase;
-            previousRow = row;
-        }
         itemDelegateForIndex(index)->paint(&painter, option, index);
     }
 }
@@ -328,56 +262,24 @@ QModelIndex RowList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers
         cursorAction == MoveDown || cursorAction == MoveNext)
         return QListWidget::moveCursor(cursorAction, modifiers);
 
-    const QRect initialRect = rowRect(current);
-    QRect rect = initialRect;
-    if (rect.isEmpty())
+    if (rowRect(current).isEmpty())
         return indexOfRow(0);
-    const int contentsHeight = m_laidOut * itemSize().height();
-    const int page = viewport()->height();
-    QModelIndexList found;
-
     switch (cursorAction) {
     case MoveLeft:
     case MoveRight:
         // One column: nothing beside a row.
         return current;
-    case MovePageUp: {
-        if (rect.height() >= page)
-            return moveCursor(MoveUp, modifiers);
-        rect.moveTop(rect.top() - page + 1);
-        if (rect.top() < rect.height()) {
-            rect.setTop(0);
-            rect.setBottom(1);
-        }
-        QModelIndex index = current;
-        while (found.isEmpty() || rowRect(index).top() <= rowRect(current).bottom() - page ||
-               rect.top() <= 0) {
-            rect.translate(0, 1);
-            if (rect.bottom() <= 0)
-                return current;
-            found = intersecting(rect);
-            index = closestRow(initialRect, found);
-        }
-        return index;
-    }
+    case MovePageUp:
     case MovePageDown: {
-        if (rect.height() >= page)
-            return moveCursor(MoveDown, modifiers);
-        rect.moveTop(rect.top() + page - 1);
-        if (rect.bottom() > contentsHeight - rect.height()) {
-            rect.setTop(contentsHeight - 1);
-            rect.setBottom(contentsHeight);
-        }
-        QModelIndex index = current;
-        while (found.isEmpty() || rowRect(index).bottom() >= page + rowRect(current).top() ||
-               rect.bottom() > contentsHeight) {
-            rect.translate(0, -1);
-            if (rect.top() >= contentsHeight)
-                return current;
-            found = intersecting(rect);
-            index = closestRow(initialRect, found);
-        }
-        return index;
+        // A page is the rows the viewport holds whole, less the one that stays in view.
+        const int height = itemSize().height();
+        const int page = viewport()->height();
+        const bool up = cursorAction == MovePageUp;
+        if (height >= page)
+            return moveCursor(up ? MoveUp : MoveDown, modifiers);
+        const int step = page / height - 1;
+        return indexOfRow(up ? qMax(0, current.row() - step)
+                             : qMin(m_laidOut - 1, current.row() + step));
     }
     case MoveHome:
         return indexOfRow(0);
@@ -435,44 +337,23 @@ void RowList::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlag
 
 void RowList::updateGeometries()
 {
-    const int rows = model()->rowCount(rootIndex());
-    if (geometry().isEmpty() || rows <= 0 || model()->columnCount(rootIndex()) <= 0) {
-        horizontalScrollBar()->setRange(0, 0);
+    const int height = m_laidOut > 0 ? itemSize().height() : 0;
+    if (geometry().isEmpty() || height <= 0) {
         verticalScrollBar()->setRange(0, 0);
     } else {
-        const int height = itemSize().height();
-        const int contentsHeight = m_laidOut * height;
-        const QSize room = contentsRect().marginsRemoved(viewportMargins()).size();
-        const bool bothAuto = verticalScrollBarPolicy() == Qt::ScrollBarAsNeeded &&
-                              horizontalScrollBarPolicy() == Qt::ScrollBarAsNeeded;
-        const bool tall = contentsHeight > room.height();
-        const bool wide =
-            contentsWidth() > room.width() - (tall ? verticalScrollBar()->width() : 0);
-        horizontalScrollBar()->setPageStep(viewport()->width());
-        horizontalScrollBar()->setRange(
-            0, bothAuto && !wide ? 0 : contentsWidth() - viewport()->width());
         // By whole rows: a page is as many rows as the viewport holds whole.
-        if (m_laidOut > 0) {
-            const int viewportHeight = viewport()->height();
-            const int pageRows = contentsHeight <= viewportHeight ? m_laidOut + 1
-                                 : height > 0                     ? viewportHeight / height
-                                                                  : 0;
-            verticalScrollBar()->setSingleStep(1);
-            verticalScrollBar()->setPageStep(pageRows);
-            verticalScrollBar()->setRange(0, m_laidOut - pageRows);
-        } else {
-            verticalScrollBar()->setRange(0, 0);
-        }
+        const int viewportHeight = viewport()->height();
+        const int pageRows =
+            m_laidOut * height <= viewportHeight ? m_laidOut + 1 : viewportHeight / height;
+        verticalScrollBar()->setSingleStep(1);
+        verticalScrollBar()->setPageStep(pageRows);
+        verticalScrollBar()->setRange(0, m_laidOut - pageRows);
     }
     QAbstractItemView::updateGeometries();
     // Place the scroll bars and the viewport now rather than when the range change is
-    // delivered, then make the contents as wide as the viewport when the horizontal bar
-    // is off.
+    // delivered; with the horizontal bar off, the contents are as wide as the viewport.
     setViewportMargins(viewportMargins());
-    if (horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff) {
-        m_contentsWidth = viewport()->width();
-        horizontalScrollBar()->setRange(0, 0);
-    }
+    horizontalScrollBar()->setRange(0, 0);
 }
 
 QSize RowList::viewportSizeHint() const

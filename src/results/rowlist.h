@@ -12,9 +12,11 @@ namespace results {
 // row is (for painting, hit testing, keys, mouse selection and scrolling) is worked out
 // as QListView works it out for the arrangement the form gives the list: list mode, top
 // to bottom without wrapping, no spacing, grid or hidden rows, every row as large as the
-// last (uniformItemSizes), scrolling by whole rows, the horizontal scroll bar off.
-// QListView's own layout stays empty. The class adds no meta-object, so the list is a
-// QListWidget to styles, accessibility and findChild alike.
+// last (uniformItemSizes), scrolling by whole rows, the horizontal scroll bar off, rows
+// neither editable nor in alternating colours.
+// QListView's own layout stays empty, so QListWidget::scrollToItem, which calls
+// QListView's scrollTo directly, does nothing here: scroll with scrollTo. The class adds
+// no meta-object, so the list is a QListWidget to styles, accessibility and findChild alike.
 class RowList : public QListWidget
 {
 public:
@@ -49,15 +51,12 @@ private:
     // intersectingSet finds them; layOut first runs a pending layout.
     QModelIndexList intersecting(const QRect &area, bool layOut = true) const;
     QModelIndex indexOfRow(int row) const;
-    // A row's rectangle in contents coordinates, before any mirroring.
-    QRect itemRect(int row) const;
-    // The rectangle of index in contents coordinates, or an invalid one when it has none.
+    // The rectangle of index in contents coordinates (rows are never mirrored), or an
+    // invalid one when it has none.
     QRect rowRect(const QModelIndex &index) const;
     // The row as accessibility counts it, -1 when it is not laid out.
     int visualRow(const QModelIndex &index) const;
-    QModelIndex closestRow(const QRect &target, const QModelIndexList &candidates) const;
     QSize itemSize() const;
-    int contentsWidth() const;
     void forgetLayout();
     void trackHover(const QPoint &position);
 
@@ -65,7 +64,6 @@ private:
     int m_laidOut = 0;
     // Every row's size, measured from the last row when first needed.
     mutable QSize m_item;
-    int m_contentsWidth = 0;
     // The row under the mouse, as the base class tracks it for its repaints.
     QPersistentModelIndex m_hover;
 };
