@@ -9,7 +9,7 @@ class TestWindow : public QObject
     Q_OBJECT
 
 private slots:
-    // The stories of the rows files named in VOXTREL_ROWS, in the story language (README).
+    // The stories of the rows files named in VOXTREL_ROWS, in the story language (docs/testing.md).
     void scenario_data()
     {
         QTest::addColumn<QString>("steps");

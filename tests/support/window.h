@@ -13,7 +13,7 @@
 
 // The main window as a user meets it, shown and active, with a folder of its own ("~") for
 // files; boxes, beeps and an end of the process are recorded as events. The story language
-// that drives it, and what it shows, is described in full in the README, "The story language".
+// that drives it, and what it shows, is described in full in docs/testing.md, "The story language".
 class Window : public platform::Notifier
 {
 public:
