@@ -325,9 +325,10 @@ void Window::answerFileDialog(const QString &name, const QString &replace)
 void Window::check(const QString &expected) const
 {
     bool eventsNamed = false;
-    for (const QString &item : expected.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString &item :
+         expected.split(QRegularExpression(R"((?<!\\);)"), Qt::SkipEmptyParts)) {
         const QString aspect = item.section(u'=', 0, 0).remove(QRegularExpression("^ +"));
-        const QString value = item.section(u'=', 1);
+        const QString value = item.section(u'=', 1).replace("\\;", ";"); // "\;" a ";" of its own
         eventsNamed |= aspect == u"events";
         // Long enough for a program started by mistake to leave its mark.
         if (aspect == u"started" && value.isEmpty())
