@@ -13,7 +13,7 @@ within() { # tries a check for up to 10 s while the program runs
     done
     fail "$1"
 }
-block=$(printf '\nThe result from Decimal is:\nDecimal   255\nHex          FF\nBinary      11111111\n%080d' 0 | tr 0 -)
+block=$(printf '\r\nThe result from Decimal is:\r\nDecimal   255\r\nHex          FF\r\nBinary      11111111\r\n%080d' 0 | tr 0 -)
 weston --no-config --backend=x11-backend.so --use-pixman --socket=$WAYLAND_DISPLAY \
     --width=1024 --height=768 --idle-time=0 --log="$run/weston.log" & weston=$!
 trap 'kill $weston ${program:-} 2>/dev/null; rm -rf "$run"' EXIT
@@ -50,5 +50,5 @@ within "weston's maximize" 'maximized=$(grep -o "$toplevel[1-9][0-9]*, [0-9]*" "
 within "the window's own size again" '[ "$(geometry tail)" = "$(geometry head)" ] &&
     grep -q "set_window_geometry(0, 0, $maximized)" "$run/protocol"'
 xdotool key --delay 50 ctrl+a ctrl+c
-within "255's block copied on Wayland" '[ "$(env -u DISPLAY wl-paste 2>/dev/null | tr -d "\r")" = "$block" ]'
+within "255's block copied on Wayland" '[ "$(env -u DISPLAY wl-paste -n 2>/dev/null; echo .)" = "$block." ]'
 echo "PASS: X11 window $placed; Wayland $(geometry head), maximized to $maximized, then $(geometry tail)"
