@@ -18,20 +18,22 @@ namespace platform {
 namespace {
 
 // Sets the largest size, at most 9 points, of the first of families installed at which
-// the text that size measures fits the control's text room.
-void fit(QWidget *control, const QStringList &families,
-         const std::function<QSizeF(const QFontMetricsF &)> &size)
+// the text that size measures fits the control's text room; false when not even the
+// smallest, 4.5 points, fits (and then that is set).
+bool fit(QWidget *control, const QStringList &families,
+         const std::function<QSizeF(const QFont &)> &size)
 {
     const QRectF room = textRoom(control);
     QFont font = control->font();
     font.setFamilies(families);
-    for (qreal points = 9; points > 4; points -= 0.5) {
+    bool fits = false;
+    for (qreal points = 9; points > 4 && !fits; points -= 0.5) {
         font.setPointSizeF(points);
-        const QSizeF text = size(QFontMetricsF(font, control));
-        if (text.width() <= room.width() && text.height() <= room.height())
-            break;
+        const QSizeF text = size(font);
+        fits = text.width() <= room.width() && text.height() <= room.height();
     }
     control->setFont(font);
+    return fits;
 }
 
 class DigitGroups : public QObject
@@ -89,20 +91,33 @@ QRectF textRoom(const QWidget *control)
 void fitText(QWidget *control, const QString &chars, int count, const QStringList &families,
              qreal besides)
 {
-    const auto *button = qobject_cast<const QPushButton *>(control);
-    fit(control, families, [&](const QFontMetricsF &metrics) {
+    auto *button = qobject_cast<QPushButton *>(control);
+    const auto size = [&](const QFont &font) {
+        const QFontMetricsF metrics(font, control);
         if (button)
             return metrics.tightBoundingRect(button->text()).size();
         qreal widest = 0;
         for (QChar ch : chars)
             widest = qMax(widest, metrics.horizontalAdvance(ch));
         return QSizeF(widest * count + besides, metrics.height());
-    });
+    };
+    if (!fit(control, families, size) && button) {
+        // Windows' theme keeps margins inside a button's frame that leave a button as low
+        // as Calculate Binary (13 px) 5 px for its caption: the caption then takes all
+        // the room inside the frame, the frame still drawn by the style.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int frame =
+            button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, button);
+        button->setStyleSheet(QStringLiteral("QPushButton { padding: %1px }").arg(frame));
+        fit(control, families, size);
+    }
 }
 
 void fitLines(QAbstractItemView *list, const QStringList &lines, const QStringList &families)
 {
-    fit(list, families, [&](const QFontMetricsF &metrics) {
+    fit(list, families, [&](const QFont &font) {
+        const QFontMetricsF metrics(font, list);
         qreal widest = 0;
         for (const QString &line : lines)
             widest = qMax(widest, metrics.horizontalAdvance(line));
