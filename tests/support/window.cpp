@@ -511,10 +511,15 @@ QString Window::show(const QString &aspect) const
         const QRectF room = platform::textRoom(control);
         return text.width() <= room.width() && text.height() <= room.height() ? "fits" : "cut";
     } else if (aspect == u"separators") {
-        // Each drawn as a bare separator, put for the while between the first two items
-        // of the same menu, is drawn.
+        // Each drawn as a bare separator, put for the while between the first two items of
+        // the same menu that are not separators (a style may draw neighbours apart), is.
         for (QMenu *menu : frm.menuBar()->findChildren<QMenu *>()) {
-            const std::unique_ptr<QAction> bare(menu->insertSeparator(menu->actions().value(1)));
+            const QList<QAction *> items = menu->actions();
+            const auto before =
+                std::adjacent_find(items.begin(), items.end(), [](auto *a, auto *b) {
+                    return !a->isSeparator() && !b->isSeparator();
+                });
+            const std::unique_ptr<QAction> bare(menu->insertSeparator(before[1]));
             menu->adjustSize();
             for (QAction *action : menu->actions())
                 if (action->isSeparator() && action != bare.get())
@@ -526,7 +531,7 @@ QString Window::show(const QString &aspect) const
         }
     } else if (aspect.startsWith(u"groups:")) {
         // Runs of ink (any pixel not the background) apart by 2 px or more of background
-        // in every row.
+        // in every row, counted in pixels of the window's scale.
         const QImage image = frm.findChild<QWidget *>(argument)->grab().toImage();
         QList<int> inked;
         for (int x = 0; x < image.width(); ++x)
@@ -537,7 +542,7 @@ QString Window::show(const QString &aspect) const
             return "ink at the right edge";
         int runs = !inked.isEmpty();
         for (qsizetype i = 1; i < inked.size(); ++i)
-            runs += inked[i] - inked[i - 1] > 2;
+            runs += inked[i] - inked[i - 1] > 2 * image.devicePixelRatio();
         return QStringLiteral("%1 runs apart by 2 px or more").arg(runs);
     } else if (aspect == u"cut") {
         // A horizontal scroll bar (laid out once events have run), and the rows of the first
