@@ -33,9 +33,11 @@ private slots:
                 {"$sep", QDir::separator()}, {"$face", face == narrow.end() ? "…" : *face}};
             while (!file.atEnd()) {
                 QString line = QString::fromUtf8(file.readLine()).trimmed();
-                for (const auto &[name, value] : std::as_const(variables)) // whole names
-                    line.replace(QRegularExpression(QRegularExpression::escape(name) + "(?!\\w)"),
-                                 value);
+                for (const auto &[name, value] : std::as_const(variables)) // $name or ${name}
+                    line.replace(
+                        QRegularExpression(QStringLiteral(R"(\$(?:%1(?!\w)|\{%1\}))")
+                                               .arg(QRegularExpression::escape(name.mid(1)))),
+                        value);
                 line.replace("\\r", "\r").replace("\\n", "\n").replace("\\t", "\t");
                 for (const QRegularExpressionMatch &m : escape.globalMatch(QString(line)))
                     line.replace(m.captured(), QChar(m.captured(1).toUShort(nullptr, 16)));
