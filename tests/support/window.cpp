@@ -131,11 +131,6 @@ Window::Window()
     QVERIFY2(QTest::qWaitForWindowActive(&frm), "the main window did not become active");
 }
 
-Window::~Window()
-{
-    qputenv("PATH", m_path);
-}
-
 void Window::run(const QString &steps)
 {
     for (const QString &step : steps.split(" >> ")) {
@@ -351,7 +346,6 @@ QString Window::show(const QString &aspect) const
     auto *list = frm.findChild<QListWidget *>("lstResult");
     auto *help = frm.findChild<QTextBrowser *>();
     auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-    const QString printout = qEnvironmentVariable("VOXTREL_TEST_PRINTOUT");
     const auto names = [&](const auto &widgets, auto &&test) {
         for (const auto *widget : widgets)
             if (test(widget))
@@ -453,7 +447,7 @@ QString Window::show(const QString &aspect) const
                 },
                 30000))
             QTest::qFail("the print job did not complete", __FILE__, __LINE__);
-        QList<PdfLine> lines = pdfLines(printout);
+        QList<PdfLine> lines = pdfLines(qEnvironmentVariable("VOXTREL_TEST_PRINTOUT"));
         if (aspect == u"printout") {
             parts << "title " + lines.value(0).text; // the job's name
             for (qsizetype i = 1, n = 1; i < lines.size(); i += n, n = 1) {
@@ -491,25 +485,31 @@ QString Window::show(const QString &aspect) const
             characterCode(QKeyEvent(QEvent::KeyPress, key.key() ? key.key() : Qt::Key_unknown,
                                     key.keyboardModifiers(), argument.section(u':', 1))));
     } else if (aspect.startsWith(u"fit:")) {
-        // Measured in the font Qt resolved.
+        // In the face Qt resolved, at the size drawn, and half a point above the size asked for.
         const QStringList a = argument.split(u':');
         const QWidget *control = frm.findChild<QWidget *>(a[0]);
         if (!control && about)
             control = about->findChild<QWidget *>(a[0]);
         const QFontInfo resolved(control->font());
-        QFont font(resolved.family());
-        font.setPointSizeF(resolved.pointSizeF());
-        const QFontMetricsF metrics(font, control);
         if (a.size() == 1)
             return QStringLiteral("%1 %2pt").arg(resolved.family()).arg(resolved.pointSizeF());
-        const auto *button = qobject_cast<const QPushButton *>(control);
-        qreal widest = 0;
-        for (QChar ch : a.value(1))
-            widest = qMax(widest, metrics.horizontalAdvance(ch));
-        const QSizeF text = button ? metrics.tightBoundingRect(button->text()).size()
-                                   : QSizeF(widest * a.value(2).toInt(), metrics.height());
-        const QRectF room = platform::textRoom(control);
-        return text.width() <= room.width() && text.height() <= room.height() ? "fits" : "cut";
+        const auto fits = [&](qreal points) {
+            QFont font(resolved.family());
+            font.setPointSizeF(points);
+            const QFontMetricsF metrics(font, control);
+            qreal widest = 0;
+            for (QChar ch : a.value(1))
+                widest = qMax(widest, metrics.horizontalAdvance(ch));
+            const QSizeF text =
+                a[1].isEmpty() // a button's caption, its ink
+                    ? metrics.tightBoundingRect(control->property("text").toString()).size()
+                    : QSizeF(widest * a.value(2).toInt() + a.value(3).toInt(), metrics.height());
+            return text.boundedTo(platform::textRoom(control).size()) == text; // within
+        };
+        const qreal asked = control->font().pointSizeF();
+        return !fits(resolved.pointSizeF())     ? "cut"
+               : asked < 9 && fits(asked + 0.5) ? "fits, and a step larger too"
+                                                : "fits";
     } else if (aspect == u"separators") {
         // Each drawn as a bare separator, put for the while between the first two items of
         // the same menu that are not separators (a style may draw neighbours apart), is.

@@ -18,7 +18,7 @@ class Window : public platform::Notifier
 {
 public:
     Window();
-    ~Window() override;
+    ~Window() override { qputenv("PATH", m_path); }
     void msgBox(const QString &text, platform::MsgIcon icon, const QString &title) override;
     void beep() override { events.append(QStringLiteral("beep")); }
 
