@@ -43,7 +43,8 @@ kill $program
 xdotool windowfocus --sync "$output"
 env -u DISPLAY WAYLAND_DEBUG=1 "$1" 2>"$run/protocol" & program=$!
 geometry() { grep -o 'set_window_geometry(.*)' "$run/protocol" | "$1" -n 1; }
-within "the keyboard on a window on weston" 'grep -q "wl_keyboard[@#][0-9]*\.enter(" "$run/protocol"'
+within "the keyboard on a window on weston, named as its launcher" 'grep -q "wl_keyboard[@#][0-9]*\.enter(" "$run/protocol" &&
+    grep -q "set_app_id(\"org.voxtrel.Voxtrel\")" "$run/protocol"'
 xdotool key --delay 50 2 5 5 F2 super+shift+m
 within "weston's maximize" 'maximized=$(grep -o "$toplevel[1-9][0-9]*, [0-9]*" "$run/protocol" | grep -o "[0-9]*, [0-9]*$")'
 # Maximized at the size weston gave, as it requires; then at the window's own again.
