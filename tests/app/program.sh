@@ -3,7 +3,9 @@
 # Exit, then by its close box: 255 added and copied, a third program reads the block exactly; the
 # farewell, Enter, status 0; the block still there to read. program.sh COMMAND (or wine X.exe)
 [ -n "${DISPLAY:-}" ] || { echo "SKIP: no X server (DISPLAY is not set)"; exit 77; }
-[ -n "${VOXTREL_BUS:-}" ] || exec env VOXTREL_BUS=1 dbus-run-session -- bash "$0" "$@" # for the manager's settings
+# A session bus for the manager's settings, and a home of its own where its services keep them.
+[ -n "${VOXTREL_BUS:-}" ] || { home=$(mktemp -d); env VOXTREL_BUS=1 HOME="$home" XDG_CONFIG_HOME="$home" XDG_CACHE_HOME="$home" \
+    XDG_DATA_HOME="$home" dbus-run-session -- bash "$0" "$@"; status=$?; rm -rf "$home"; exit $status; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 x() { /usr/bin/python3 -c "from Xlib import X, display, protocol; d = display.Display(); a = d.intern_atom; $1"; }
 window() { # a shown window of the program's, by its title; Wine makes and destroys some as it starts
