@@ -96,13 +96,10 @@ void RowList::scrollTo(const QModelIndex &index, ScrollHint hint)
     else if (hint == EnsureVisible && rect.bottom() > area.bottom())
         hint = PositionAtBottom;
     if (hint != EnsureVisible) {
-        // The rows that fit with this one at the bottom.
+        // The rows that fit with this one at the bottom: those the viewport holds whole,
+        // at least this one, at most the rows up to it.
         const int row = index.row();
-        const int height = itemSize().height();
-        int top = row;
-        while (top > 0 && row * height - (top - 1) * height + rect.height() <= area.height())
-            --top;
-        const int fitting = row - top + 1;
+        const int fitting = qBound(1, area.height() / rect.height(), row + 1);
         value = hint == PositionAtTop      ? row
                 : hint == PositionAtBottom ? row - fitting + 1
                                            : row - fitting / 2;
@@ -110,13 +107,17 @@ void RowList::scrollTo(const QModelIndex &index, ScrollHint hint)
     verticalScrollBar()->setValue(value);
 }
 
-QModelIndex RowList::indexAt(const QPoint &point) const
+QModelIndex RowList::rowAt(const QPoint &point) const
 {
     const QModelIndexList rows =
         intersecting(QRect(point.x() + horizontalOffset(), point.y() + verticalOffset(), 1, 1));
-    if (rows.isEmpty() || !visualRect(rows.last()).contains(point))
-        return {};
-    return rows.last();
+    return rows.isEmpty() ? QModelIndex() : rows.last();
+}
+
+QModelIndex RowList::indexAt(const QPoint &point) const
+{
+    const QModelIndex row = rowAt(point);
+    return visualRect(row).contains(point) ? row : QModelIndex();
 }
 
 void RowList::doItemsLayout()
@@ -128,9 +129,8 @@ void RowList::doItemsLayout()
     // The viewport at its right size first, as QListView does.
     setViewportMargins(viewportMargins());
     forgetLayout();
-    if (model()->columnCount(rootIndex()) > 0) {
+    if (model()->columnCount(rootIndex()) > 0)
         m_laidOut = model()->rowCount(rootIndex());
-    }
     QAbstractItemView::doItemsLayout();
     setState(oldState);
 }
@@ -162,12 +162,6 @@ void RowList::trackHover(const QPoint &position)
 void RowList::verticalScrollbarValueChanged(int value)
 {
     QListWidget::verticalScrollbarValueChanged(value);
-    trackHover(viewport()->mapFromGlobal(QCursor::pos()));
-}
-
-void RowList::horizontalScrollbarValueChanged(int value)
-{
-    QListWidget::horizontalScrollbarValueChanged(value);
     trackHover(viewport()->mapFromGlobal(QCursor::pos()));
 }
 
@@ -206,9 +200,9 @@ void RowList::scrollContentsBy(int dx, int dy)
     const int current = qBound(0, verticalScrollBar()->value(), m_laidOut);
     const int previous = qBound(0, current + dy, m_laidOut);
     const int pixels = dy == 0 ? 0 : (previous - current) * itemSize().height();
-    const int across = isRightToLeft() ? -dx : dx;
-    scrollDirtyRegion(across, pixels);
-    viewport()->scroll(across, pixels);
+    // The horizontal bar is off, so nothing scrolls across.
+    scrollDirtyRegion(0, pixels);
+    viewport()->scroll(0, pixels);
 }
 
 int RowList::verticalOffset() const
@@ -296,11 +290,6 @@ void RowList::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlag
         return;
     const auto isEnabled = [this](const QModelIndex &index) {
         return (model()->flags(index) & Qt::ItemIsEnabled) != 0;
-    };
-    const auto rowAt = [this](const QPoint &point) {
-        const QModelIndexList rows =
-            intersecting(QRect(point.x() + horizontalOffset(), point.y() + verticalOffset(), 1, 1));
-        return rows.isEmpty() ? QModelIndex() : rows.last();
     };
     // The rows meeting an area of the contents: one run, so one range.
     const auto rowsIn = [this](const QRect &area) {

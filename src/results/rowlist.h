@@ -32,7 +32,6 @@ protected:
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     void verticalScrollbarValueChanged(int value) override;
-    void horizontalScrollbarValueChanged(int value) override;
     void scrollContentsBy(int dx, int dy) override;
     bool viewportEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -51,6 +50,8 @@ private:
     // intersectingSet finds them; layOut first runs a pending layout.
     QModelIndexList intersecting(const QRect &area, bool layOut = true) const;
     QModelIndex indexOfRow(int row) const;
+    // The row whose slot holds point (viewport coordinates), however wide the row.
+    QModelIndex rowAt(const QPoint &point) const;
     // The rectangle of index in contents coordinates (rows are never mirrored), or an
     // invalid one when it has none.
     QRect rowRect(const QModelIndex &index) const;
