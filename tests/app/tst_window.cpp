@@ -14,8 +14,7 @@ private slots:
     {
         QTest::addColumn<QString>("steps");
         static const QRegularExpression escape(R"(\\x([0-9a-f]{2}))");
-        // $face: the first installed of the narrow faces the small controls ask for, in the
-        // order they ask for them, Windows' own first there; any face where none is.
+        // $face: the first installed of the narrow faces asked for (Windows' first there), or any.
         const QStringList narrow = {
 #ifdef Q_OS_WIN
             "Bahnschrift SemiCondensed", "Bahnschrift Condensed", "Arial Narrow",
@@ -203,9 +202,8 @@ private slots:
         // 20,000), so that no change of weights or seed leaves one out unseen.
         qInfo("seed %u, %d events; the list was full %d times", seed, total, full);
         for (const Kind &k : std::as_const(kinds))
-            QVERIFY2(
-                drawn[k.name] >= total / 4000,
-                qPrintable(QStringLiteral("%1 drawn %2 times").arg(k.name).arg(drawn[k.name])));
+            QVERIFY2(drawn[k.name] >= total / 4000,
+                     qPrintable(k.name + " drawn " + QString::number(drawn[k.name]) + " times"));
     }
 };
 

@@ -319,9 +319,9 @@ void Window::answerFileDialog(const QString &name, const QString &replace)
 
 void Window::check(const QString &expected) const
 {
+    static const QRegularExpression separator(R"((?<!\\);)"); // once: the monkey checks often
     bool eventsNamed = false;
-    for (const QString &item :
-         expected.split(QRegularExpression(R"((?<!\\);)"), Qt::SkipEmptyParts)) {
+    for (const QString &item : expected.split(separator, Qt::SkipEmptyParts)) {
         const QString aspect = item.section(u'=', 0, 0).remove(QRegularExpression("^ +"));
         const QString value = item.section(u'=', 1).replace("\\;", ";"); // "\;" a ";" of its own
         eventsNamed |= aspect == u"events";
@@ -501,7 +501,7 @@ QString Window::show(const QString &aspect) const
             for (QChar ch : a.value(1))
                 widest = qMax(widest, metrics.horizontalAdvance(ch));
             const QSizeF text =
-                a[1].isEmpty() // a button's caption, its ink
+                a[1].isEmpty() // no chars: a button's caption, its ink
                     ? metrics.tightBoundingRect(control->property("text").toString()).size()
                     : QSizeF(widest * a.value(2).toInt() + a.value(3).toInt(), metrics.height());
             return text.boundedTo(platform::textRoom(control).size()) == text; // within
@@ -511,8 +511,7 @@ QString Window::show(const QString &aspect) const
                : asked < 9 && fits(asked + 0.5) ? "fits, and a step larger too"
                                                 : "fits";
     } else if (aspect == u"separators") {
-        // Each drawn as a bare separator, put for the while between the first two items of
-        // the same menu that are not separators (a style may draw neighbours apart), is.
+        // Each drawn as a bare one is, put for the while between two items that are not separators.
         for (QMenu *menu : frm.menuBar()->findChildren<QMenu *>()) {
             const QList<QAction *> items = menu->actions();
             const auto before =
