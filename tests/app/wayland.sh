@@ -51,5 +51,7 @@ within "weston's maximize" 'maximized=$(grep -o "$toplevel[1-9][0-9]*, [0-9]*" "
 within "the window's own size again" '[ "$(geometry tail)" = "$(geometry head)" ] &&
     grep -q "set_window_geometry(0, 0, $maximized)" "$run/protocol"'
 xdotool key --delay 50 ctrl+a ctrl+c
+# wl-paste takes the keyboard for a moment to read the clipboard: only once the program copied.
+within "the program's copy" 'grep -q "wl_data_device[@#][0-9]*\.set_selection(wl_data_source" "$run/protocol"'
 within "255's block copied on Wayland" '[ "$(env -u DISPLAY wl-paste -n 2>/dev/null; echo .)" = "$block." ]'
 echo "PASS: X11 window $placed; Wayland $(geometry head), maximized to $maximized, then $(geometry tail)"
