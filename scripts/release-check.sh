@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds, tests and packages Voxtrel on another Debian release, as a new user there
 # would: in a root of that release made with debootstrap, from a fresh clone, ./test,
-# then the package check (build, lintian, install, start). Needs root.
-#   scripts/release-check.sh trixie
+# then the package check (build, lintian, install, start); or, with "windows", the
+# Windows build and its checks under Wine (scripts/windows-check.sh). Needs root.
+#   scripts/release-check.sh trixie [windows]
 # The root stays in build-release/CODENAME; a later run reuses it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-release=${1:?usage: scripts/release-check.sh CODENAME}
+release=${1:?usage: scripts/release-check.sh CODENAME [windows]}
+checks='./test && bash scripts/check-package.sh'
+[ "${2:-}" != windows ] || checks='bash scripts/windows-check.sh'
 root=$PWD/build-release/$release
 source scripts/setup.sh
 voxtrel_install_packages debootstrap git
@@ -79,5 +82,5 @@ start=$(date +%s)
 # A fresh, empty HOME, as for a new user.
 chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb \
-    bash -c 'export HOME=$(mktemp -d) && cd /voxtrel && ./test && bash scripts/check-package.sh'
-echo "release-check: $release passed in $(($(date +%s) - start)) s"
+    bash -c "export HOME=\$(mktemp -d) && cd /voxtrel && $checks"
+echo "release-check: $release ${2:-} passed in $(($(date +%s) - start)) s"
