@@ -61,6 +61,29 @@ protected:
     }
 };
 
+// Calls again whenever the watched control's contents rectangle changes.
+class Refit : public QObject
+{
+public:
+    Refit(QWidget *control, std::function<void()> again)
+        : QObject(control), m_again(std::move(again))
+    {
+        setObjectName(QStringLiteral("refit"));
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ContentsRectChange)
+            m_again();
+        return false;
+    }
+
+private:
+    const std::function<void()> m_again;
+};
+
 } // namespace
 
 QRectF textRoom(const QWidget *control)
@@ -116,13 +139,20 @@ void fitText(QWidget *control, const QString &chars, int count, const QStringLis
 
 void fitLines(QAbstractItemView *list, const QStringList &lines, const QStringList &families)
 {
-    fit(list, families, [&](const QFont &font) {
-        const QFontMetricsF metrics(font, list);
-        qreal widest = 0;
-        for (const QString &line : lines)
-            widest = qMax(widest, metrics.horizontalAdvance(line));
-        return QSizeF(widest, metrics.height());
-    });
+    const auto fitNow = [=] {
+        fit(list, families, [&](const QFont &font) {
+            const QFontMetricsF metrics(font, list);
+            qreal widest = 0;
+            for (const QString &line : lines)
+                widest = qMax(widest, metrics.horizontalAdvance(line));
+            return QSizeF(widest, metrics.height());
+        });
+    };
+    fitNow();
+    // A style may give the list another frame once it polishes the list (Windows' does, as
+    // the window is first shown): the lines are fitted again to the room left.
+    delete list->findChild<QObject *>(QStringLiteral("refit"), Qt::FindDirectChildrenOnly);
+    new Refit(list, fitNow);
 }
 
 void groupDigits(QLabel *label)

@@ -32,7 +32,8 @@ inline const QStringList textFamilies = {
 // besides: room the control keeps for more than the characters (gaps between groups).
 void fitText(QWidget *control, const QString &chars, int count, const QStringList &families,
              qreal besides = 0);
-// A list's font, fitted so that each of lines shows whole across its viewport.
+// A list's font, fitted so that each of lines shows whole across its viewport, and
+// fitted again when the list's frame changes.
 void fitLines(QAbstractItemView *list, const QStringList &lines, const QStringList &families);
 
 // Draws a label's binary digits in groups of four, counted from the right, groupGap
