@@ -4,7 +4,8 @@
 # on a private X server, runs the window test's stories and the unpacked zip's
 # Voxtrel.exe as its user would (tests/app/program.sh: its window, a copy that another
 # program reads, File > Exit and the close box with the farewell, status 0, the copy
-# still there after the end).
+# still there after the end), the fonts and looks stories on Qt's windows platform
+# without the Linux narrow faces (scripts/wine-fonts.sh), and the installer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,6 +36,9 @@ build=$PWD/build-windows
 zip=voxtrel-$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")-windows-x86_64
 (cd "$scratch" && cmake -E tar xf "$build/$zip.zip")
 bash tests/app/program.sh wine "$scratch/$zip/Voxtrel.exe"
+
+# The faces Wine offers in place of Windows' own, at 96 and 192 dots per inch.
+bash scripts/wine-fonts.sh
 
 # The installer, in a Wine prefix of its own, against the zip's files.
 bash scripts/windows-install-check.sh "$build/$zip.msi" "$scratch/$zip"

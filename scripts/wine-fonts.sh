@@ -4,7 +4,7 @@
 # Linux narrow faces, at 96 and 192 dots per inch (Windows' display scaling of 100 and
 # 200 %, as Windows keeps it in LogPixels, where Wine reads it). Prints the face and
 # size lblBinary gets, then the stories' results. Run after a windows build:
-#   scripts/wine-fonts.sh
+#   scripts/wine-fonts.sh (scripts/windows-check.sh runs it)
 # Wine takes the host's faces from the folders fontconfig names, not through
 # fontconfig's choice (a file that rejects faces changes nothing for Wine), and keeps
 # what it found in its prefix. So a fontconfig file of the script's own names one
