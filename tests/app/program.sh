@@ -25,9 +25,9 @@ until x 'exit(not d.get_selection_owner(a("CLIPBOARD_MANAGER")))'; do
 done
 block=$(printf '\r\nThe result from Decimal is:\r\nDecimal   255\r\nHex          FF\r\nBinary      11111111\r\n%080d' 0 | tr 0 -)
 [ "$1" = wine ] && block=${block//$'\r'/} # Wine gives X programs text with LF line ends
-# Wine hands a copy over as its program ends only at times (about four runs in five here, either
-# ending): under Wine each ending has three tries, which an end that never hands it over fails.
-attempts=$([ "$1" = wine ] && echo 3 || echo 1)
+# Wine hands a copy over as its program ends only at times (four runs in five here when idle, one in
+# three when busy): under Wine each ending has five tries, which an end that never hands it over fails.
+attempts=$([ "$1" = wine ] && echo 5 || echo 1)
 for ending in "File > Exit" "the close box"; do for attempt in $(seq $attempts); do
     "$@" 2>/dev/null & program=$!
     main=$(window Quindle) || exit 1
