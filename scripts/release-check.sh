@@ -83,4 +83,4 @@ start=$(date +%s)
 chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb \
     bash -c "export HOME=\$(mktemp -d) && cd /voxtrel && $checks"
-echo "release-check: $release ${2:-} passed in $(($(date +%s) - start)) s"
+echo "release-check: $release${2:+ $2} passed in $(($(date +%s) - start)) s"
