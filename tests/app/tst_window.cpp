@@ -32,13 +32,14 @@ private slots:
                 {"sep", QDir::separator()}, {"face", face == narrow.end() ? "…" : *face}};
             while (!file.atEnd()) {
                 QString line = QString::fromUtf8(file.readLine()).trimmed();
+                // Escapes first, so that a "\" a value brings stays one.
+                line.replace("\\r", "\r").replace("\\n", "\n").replace("\\t", "\t");
+                for (const QRegularExpressionMatch &m : escape.globalMatch(QString(line)))
+                    line.replace(m.captured(), QChar(m.captured(1).toUShort(nullptr, 16)));
                 for (const auto &[name, value] : std::as_const(variables)) // $name or ${name}
                     line.replace(
                         QRegularExpression(R"(\$(?:)" + name + R"((?!\w)|\{)" + name + "})"),
                         value);
-                line.replace("\\r", "\r").replace("\\n", "\n").replace("\\t", "\t");
-                for (const QRegularExpressionMatch &m : escape.globalMatch(QString(line)))
-                    line.replace(m.captured(), QChar(m.captured(1).toUShort(nullptr, 16)));
                 if (line.startsWith(u'$'))
                     variables.prepend({line.section(" = ", 0, 0).mid(1), line.section(" = ", 1)});
                 else if (!line.isEmpty() && !line.startsWith(u'#'))
