@@ -68,13 +68,22 @@ strings -a -e l "$shortcut" | grep -q -F "$icon" || fail "the shortcut's icon is
 echo "Start menu: $link, starting $exe, with that icon"
 
 # The installed program: its window, F1's help, then as tests/app/program.sh drives it.
+# Wine makes and destroys windows as a program starts, and a search that meets one as it
+# goes ends with BadWindow: each search is one look, repeated until the window is there.
+window() {
+    local found
+    for _ in $(seq 600); do
+        found=$(xdotool search --all --onlyvisible --pid $pid --name "^$1\$" 2>/dev/null) || true
+        [ -z "$found" ] || { echo "${found%%$'\n'*}"; return; }
+        sleep 0.1
+    done
+    fail "$2 shows no window \"$1\" within a minute"
+}
 wine "$programs/Voxtrel.exe" &
 pid=$!
-main=$(timeout 60 xdotool search --all --sync --onlyvisible --pid $pid --name '^Quindle$' | head -n 1) &&
-    [ -n "$main" ] || fail "the installed program shows no window \"Quindle\""
+main=$(window Quindle "the installed program")
 xdotool windowfocus --sync "$main" key F1
-timeout 60 xdotool search --all --sync --onlyvisible --pid $pid --name '^Quindle Help$' >/dev/null ||
-    fail "F1 shows no window \"Quindle Help\""
+window "Quindle Help" F1 >/dev/null
 echo "The installed program shows \"Quindle\", and F1 its help"
 kill $pid && wait $pid 2>/dev/null || true
 wineserver -w
