@@ -393,6 +393,11 @@ QString Window::show(const QString &aspect) const
             if (list->item(row)->isSelected())
                 parts << QString::number(row);
         return parts.join(u' ');
+    } else if (aspect == u"inview") { // the first and the last row shown whole
+        for (int row = 0; row < list->count(); ++row)
+            if (list->viewport()->rect().contains(list->visualItemRect(list->item(row))))
+                parts << QString::number(row);
+        return parts.isEmpty() ? QString() : parts.first() + u'-' + parts.last();
     } else if (aspect == u"list") {
         for (int row = 0; row < list->count(); ++row)
             parts << list->item(row)->text();
