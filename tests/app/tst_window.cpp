@@ -93,7 +93,7 @@ private slots:
             {"Clear Input", 20, "^I"},
             {"Select All", 20, "^A"},
             {"Copy", 20, "^C"},
-            {"select an entry", 30, "{select:$row}"},
+            {"Ctrl+click an entry", 30, "{select:$row}"},
             {"Save As", 1, "{save:saved$event}"},
             {"Print Result", 4, "^P"},
             {"Notepad", 4, "^N"},

@@ -180,8 +180,12 @@ void Window::keys(const QString &sequence)
                 QTRY_COMPARE(QGuiApplication::clipboard()->text(), argument);
                 if (command == u"paste")
                     QTest::keyClick(target(), Qt::Key_Insert, Qt::ShiftModifier);
-            } else if (command == u"select") {
-                list->item(argument.toInt())->setSelected(true);
+            } else if (command == u"select" || command == u"extend") { // a row clicked, in view
+                const QModelIndex row = list->model()->index(argument.toInt(), 0);
+                list->scrollTo(row);
+                QTest::mouseClick(list->viewport(), Qt::LeftButton,
+                                  command == u"select" ? Qt::ControlModifier : Qt::ShiftModifier,
+                                  list->visualRect(row).center());
             } else if (command == u"fill") {
                 list->addItems(QStringList(argument.toInt(), "earlier"));
             } else if (command == u"save") {
@@ -388,16 +392,12 @@ QString Window::show(const QString &aspect) const
                      });
     } else if (aspect == u"count") {
         return QString::number(list->count());
-    } else if (aspect == u"selected") {
-        for (int row = 0; row < list->count(); ++row)
-            if (list->item(row)->isSelected())
+    } else if (const bool selected = aspect == u"selected"; selected || aspect == u"inview") {
+        for (int row = 0; row < list->count(); ++row) // inview: the first and last shown whole
+            if (selected ? list->item(row)->isSelected()
+                         : list->viewport()->rect().contains(list->visualItemRect(list->item(row))))
                 parts << QString::number(row);
-        return parts.join(u' ');
-    } else if (aspect == u"inview") { // the first and the last row shown whole
-        for (int row = 0; row < list->count(); ++row)
-            if (list->viewport()->rect().contains(list->visualItemRect(list->item(row))))
-                parts << QString::number(row);
-        return parts.isEmpty() ? QString() : parts.first() + u'-' + parts.last();
+        return selected || parts.isEmpty() ? parts.join(u' ') : parts.first() + u'-' + parts.last();
     } else if (aspect == u"list") {
         for (int row = 0; row < list->count(); ++row)
             parts << list->item(row)->text();
