@@ -14,6 +14,7 @@ tree=$2
 scratch=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
 source scripts/setup.sh
+source scripts/x-windows.sh
 voxtrel_wine_prefix "$scratch/wine"
 
 fail() {
@@ -68,22 +69,13 @@ strings -a -e l "$shortcut" | grep -q -F "$icon" || fail "the shortcut's icon is
 echo "Start menu: $link, starting $exe, with that icon"
 
 # The installed program: its window, F1's help, then as tests/app/program.sh drives it.
-# Wine makes and destroys windows as a program starts, and a search that meets one as it
-# goes ends with BadWindow: each search is one look, repeated until the window is there.
-window() {
-    local found
-    for _ in $(seq 600); do
-        found=$(xdotool search --all --onlyvisible --pid $pid --name "^$1\$" 2>/dev/null) || true
-        [ -z "$found" ] || { echo "${found%%$'\n'*}"; return; }
-        sleep 0.1
-    done
-    fail "$2 shows no window \"$1\" within a minute"
-}
 wine "$programs/Voxtrel.exe" &
 pid=$!
-main=$(window Quindle "the installed program")
+main=$(voxtrel_window $pid Quindle) ||
+    fail "the installed program shows no window \"Quindle\" within a minute"
 xdotool windowfocus --sync "$main" key F1
-window "Quindle Help" F1 >/dev/null
+voxtrel_window $pid "Quindle Help" >/dev/null ||
+    fail "F1 shows no window \"Quindle Help\" within a minute"
 echo "The installed program shows \"Quindle\", and F1 its help"
 kill $pid && wait $pid 2>/dev/null || true
 wineserver -w

@@ -8,10 +8,8 @@
     XDG_DATA_HOME="$home" dbus-run-session -- bash "$0" "$@"; status=$?; rm -rf "$home"; exit $status; }
 fail() { echo "FAIL: $*" >&2; exit 1; }
 x() { /usr/bin/python3 -c "from Xlib import X, display, protocol; d = display.Display(); a = d.intern_atom; $1"; }
-shown() { xdotool search --all --onlyvisible --pid $program --name "^$1\$" 2>/dev/null; } # by title
-window() { # a shown window of the program's by its title, but those of $2; Wine makes and destroys some
-    for _ in $(seq 600); do shown "$1" | grep -vxE "${2:-}" | grep -m 1 . && return; sleep 0.1; done
-    fail "no window $1 within a minute"; }
+source "$(dirname "$0")/../../scripts/x-windows.sh"
+window() { voxtrel_window $program "$@" || fail "no window $1 within a minute"; } # title [but those]
 clip() { timeout 2 xclip -o -selection clipboard; } # an owner that left may never answer
 holds() { # holds TEXT WHEN: waits up to 10 s for the clipboard to hold TEXT, byte for byte
     for _ in $(seq 100); do [ "$(clip; echo .)" = "$1." ] && return; sleep 0.1; done
@@ -35,7 +33,7 @@ for ending in "File > Exit" "the close box"; do for attempt in $(seq $attempts);
     printf theirs | xclip -selection clipboard && holds theirs "another program's copy"
     xdotool windowfocus --sync "$main" key --delay 50 2 5 5 F2 ctrl+a ctrl+c && holds "$block" "$ending: Copy"
     if [ "$ending" = "File > Exit" ]; then # the menu opens from the event loop, a window of its own
-        before=$(shown '.*' | paste -sd '|')
+        before=$(voxtrel_shown $program '.*' | paste -sd '|')
         xdotool key alt+f && window '.*' "$before" >/dev/null && xdotool key x
     else x "w = d.create_resource_object('window', $main); w.send_event(protocol.event.ClientMessage(window=w,
     client_type=a('WM_PROTOCOLS'), data=(32, [a('WM_DELETE_WINDOW'), X.CurrentTime, 0, 0, 0]))); d.flush()"; fi
